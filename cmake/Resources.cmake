@@ -1,0 +1,67 @@
+# Resources: .rc files compiled by windres into .res images that are embedded in the
+# executable, and SVG artwork rendered to the exact size and depth each picture needs.
+
+find_program(WINDRES NAMES x86_64-w64-mingw32-windres windres REQUIRED)
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+
+# zephtor_svg_bitmap(<out-var> <svg> <bmp> <width> <height> <depth>)
+function(zephtor_svg_bitmap out svg bmp width height depth)
+  set(png ${bmp}.png)
+  add_custom_command(
+    OUTPUT ${bmp}
+    COMMAND ${RSVG_CONVERT} --width=${width} --height=${height} --keep-aspect-ratio=false ${svg} -o ${png}
+    COMMAND bmpconv bitmap ${png} ${bmp} ${depth}
+    DEPENDS ${svg} bmpconv
+    COMMENT "Rendering ${bmp} (${width} x ${height}, ${depth} bits)"
+    VERBATIM)
+  set(${out} ${${out}} ${bmp} PARENT_SCOPE)
+endfunction()
+
+# zephtor_svg_icon(<out-var> <svg> <ico>): 32 and 16 pixel images.
+function(zephtor_svg_icon out svg ico)
+  add_custom_command(
+    OUTPUT ${ico}
+    COMMAND ${RSVG_CONVERT} --width=32 --height=32 ${svg} -o ${ico}.32.png
+    COMMAND ${RSVG_CONVERT} --width=16 --height=16 ${svg} -o ${ico}.16.png
+    COMMAND bmpconv icon ${ico} ${ico}.32.png ${ico}.16.png
+    DEPENDS ${svg} bmpconv
+    COMMENT "Rendering ${ico}"
+    VERBATIM)
+  set(${out} ${${out}} ${ico} PARENT_SCOPE)
+endfunction()
+
+# zephtor_embed_resources(<target> <rc-file> [DEPENDS files...] [INCLUDE dirs...])
+# Compiles the .rc and links its image into <target> as the program's own resources.
+function(zephtor_embed_resources target rc)
+  cmake_parse_arguments(ARG "" "" "DEPENDS;INCLUDE" ${ARGN})
+  get_filename_component(name ${rc} NAME_WE)
+  set(res ${CMAKE_CURRENT_BINARY_DIR}/${name}.res)
+  set(includes --include-dir=${PROJECT_SOURCE_DIR}/platform/include --include-dir=${CMAKE_CURRENT_SOURCE_DIR}
+               --include-dir=${CMAKE_CURRENT_BINARY_DIR})
+  foreach(dir ${ARG_INCLUDE})
+    list(APPEND includes --include-dir=${dir})
+  endforeach()
+  get_filename_component(rcdir ${rc} DIRECTORY)
+  add_custom_command(
+    OUTPUT ${res}
+    COMMAND ${WINDRES} --preprocessor=${CMAKE_C_COMPILER} --preprocessor-arg=-E --preprocessor-arg=-xc
+            --preprocessor-arg=-DRC_INVOKED ${includes} -c 65001 -O res -i ${rc} -o ${res}
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    DEPENDS ${rc} ${ARG_DEPENDS}
+    IMPLICIT_DEPENDS C ${rc}
+    COMMENT "Compiling resources ${name}.rc"
+    VERBATIM)
+  set(asm ${CMAKE_CURRENT_BINARY_DIR}/${name}_res.S)
+  file(WRITE ${asm}.in
+       "    .section .rodata\n"
+       "    .global platform_resource_image_begin\n"
+       "    .global platform_resource_image_end\n"
+       "    .balign 16\n"
+       "platform_resource_image_begin:\n"
+       "    .incbin \"${res}\"\n"
+       "platform_resource_image_end:\n"
+       "    .section .note.GNU-stack,\"\",@progbits\n")
+  configure_file(${asm}.in ${asm} COPYONLY)
+  set_source_files_properties(${asm} PROPERTIES OBJECT_DEPENDS ${res})
+  target_sources(${target} PRIVATE ${asm})
+endfunction()

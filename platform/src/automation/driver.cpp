@@ -1,0 +1,327 @@
+#include "automation/driver.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <sstream>
+
+#include "gdi/gdi.h"
+#include "kernel/internal.h"
+#include "kernel/kernel.h"
+#include "kernel/utf.h"
+#include "shell/shell.h"
+
+namespace platform {
+namespace {
+
+std::string Quote(const std::u16string& text) {
+    std::string out = "\"";
+    for (char c : ToUtf8(text)) {
+        if (c == '\n') out += "\\n";
+        else if (c == '"') out += "\\\"";
+        else if (c == '\\') out += "\\\\";
+        else out.push_back(c);
+    }
+    return out + "\"";
+}
+
+bool ParseInt(const std::string& s, long& value) {
+    if (s.empty()) return false;
+    char* end = nullptr;
+    value = std::strtol(s.c_str(), &end, 10);
+    return end && *end == 0;
+}
+
+// The program's screen now shown: the topmost program window that is not a message box.
+HWND CurrentScreenWindow() {
+    const auto& modal = ModalStack();
+    for (HWND h : TopLevelZOrder()) {
+        const Window& w = Get(h);
+        if (w.shellChrome || !(w.style & WS_VISIBLE)) continue;
+        if (std::find(modal.begin(), modal.end(), h) != modal.end()) continue;
+        return h;
+    }
+    return nullptr;
+}
+
+HWND CurrentPageOf(HWND screen) {
+    if (!screen) return nullptr;
+    for (HWND c : Get(screen).children)
+        if (IsDialogWindow(Get(c)) && (Get(c).style & WS_VISIBLE)) return c;
+    return nullptr;
+}
+
+HWND FindVisibleIn(HWND root, int id) {
+    if (!root) return nullptr;
+    for (HWND c : Get(root).children) {
+        const Window& w = Get(c);
+        if (!(w.style & WS_VISIBLE)) continue;
+        if (!IsDialogWindow(w) && short(w.id) == short(id)) return c;
+        if (HWND deeper = FindVisibleIn(c, id)) return deeper;
+    }
+    return nullptr;
+}
+
+// Controls are looked for where a person would look: an open message box, then the
+// current page, then its screen.
+HWND FindControl(int id) {
+    if (!ModalStack().empty())
+        if (HWND h = FindVisibleIn(ModalStack().back(), id)) return h;
+    HWND screen = CurrentScreenWindow();
+    if (HWND h = FindVisibleIn(CurrentPageOf(screen), id)) return h;
+    return FindVisibleIn(screen, id);
+}
+
+HWND FindByClass(HWND root, const std::u16string& cls) {
+    if (!root) return nullptr;
+    for (HWND c : Get(root).children) {
+        const Window& w = Get(c);
+        if (!(w.style & WS_VISIBLE)) continue;
+        if (w.cls->name == cls) return c;
+        if (HWND deeper = FindByClass(c, cls)) return deeper;
+    }
+    return nullptr;
+}
+
+POINT CentreOf(HWND h) {
+    RECT r = ScreenRect(Get(h));
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+const std::map<std::string, UINT>& KeyNames() {
+    static const std::map<std::string, UINT> names = {
+        {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE}, {"Back", VK_BACK},   {"Delete", VK_DELETE}, {"Left", VK_LEFT},
+        {"Right", VK_RIGHT},  {"Up", VK_UP},         {"Down", VK_DOWN},   {"Home", VK_HOME},     {"End", VK_END},
+        {"Tab", VK_TAB},      {"PageUp", VK_PRIOR},  {"PageDown", VK_NEXT}};
+    return names;
+}
+
+void ListControls(std::ostream& out, HWND root) {
+    for (HWND c : Get(root).children) {
+        const Window& w = Get(c);
+        if (!(w.style & WS_VISIBLE)) continue;
+        if (IsDialogWindow(w)) {
+            ListControls(out, c);
+            continue;
+        }
+        out << "control " << short(w.id) << ' ' << ToUtf8(w.cls->name) << ' ' << Quote(WindowTextOf(c));
+        if (w.cls->name == u"Button" && SendMessageW(c, BM_GETCHECK, 0, 0) == BST_CHECKED) out << " checked";
+        if (w.cls->name == u"Edit" && (w.style & ES_READONLY)) out << " readonly";
+        if (w.style & WS_DISABLED) out << " disabled";
+        out << '\n';
+    }
+}
+
+}  // namespace
+
+bool LineReader::Next(std::string& line, bool block) {
+    for (;;) {
+        size_t nl = buffer_.find('\n');
+        if (nl != std::string::npos) {
+            line = buffer_.substr(0, nl);
+            buffer_.erase(0, nl + 1);
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            return true;
+        }
+        if (ended_) {
+            if (buffer_.empty()) return false;
+            line.swap(buffer_);
+            buffer_.clear();
+            return true;
+        }
+        pollfd p{fd_, POLLIN, 0};
+        if (!block && poll(&p, 1, 0) <= 0) return false;
+        char chunk[4096];
+        ssize_t n = read(fd_, chunk, sizeof chunk);
+        if (n <= 0) ended_ = true;
+        else buffer_.append(chunk, size_t(n));
+    }
+}
+
+ScriptDriver::ScriptDriver(LineReader& reader, std::ostream& out, std::ostream& err)
+    : reader_(reader), out_(out), err_(err) {
+    Events().messageBox = [this](const std::u16string& caption, const std::u16string& text) {
+        out_ << "msgbox " << Quote(caption) << ' ' << Quote(text) << std::endl;
+    };
+    Events().launch = [this](const std::u16string& program, const std::u16string& line) {
+        out_ << "launch " << Quote(program) << ' ' << Quote(line) << std::endl;
+    };
+    Events().sound = [this](int id, DWORD ms) { out_ << "sound " << id << ' ' << ms << std::endl; };
+}
+
+void ScriptDriver::Fail(const std::string& message) {
+    out_.flush();
+    err_ << "error: " << message << std::endl;
+    std::exit(2);
+}
+
+void ScriptDriver::PrintExit(int code) { out_ << "exit " << code << std::endl; }
+
+ScriptDriver::Result ScriptDriver::Run(bool block) {
+    injected_ = false;
+    for (;;) {
+        if (!pending_.empty()) {
+            auto step = std::move(pending_.front());
+            pending_.pop_front();
+            step();
+            if (injected_) return Result::Input;
+            continue;
+        }
+        std::string line;
+        if (!reader_.Next(line, block)) {
+            if (!reader_.AtEnd()) return Result::Idle;
+            if (!ModalStack().empty()) Fail("the script ended while a message box was open");
+            return Result::Ended;
+        }
+        Execute(line);
+        if (injected_) return Result::Input;
+    }
+}
+
+void ScriptDriver::Tap(POINT screen) {
+    if (screen.x < 0 || screen.y < 0 || screen.x >= kScreenWidth || screen.y >= kScreenHeight)
+        Fail("tap outside the screen");
+    InjectStylusDown(screen);
+    InjectStylusUp(screen);
+    injected_ = true;
+}
+
+// Some controls take more than one tap (a combo box opens, then its item is tapped):
+// each tap is made once the program has handled the one before.
+void ScriptDriver::QueueStepsOf(unsigned control, unsigned msg, int index, const std::string& what) {
+    pending_.push_back([this, control, msg, index, what] {
+        HWND h = FindControl(int(control));
+        if (!h) Fail("no visible control " + std::to_string(control));
+        TapRequest request;
+        request.index = index;
+        if (!SendMessageW(h, msg, 0, reinterpret_cast<LPARAM>(&request)))
+            Fail(what + " " + std::to_string(index) + " of control " + std::to_string(control) + " cannot be tapped");
+        Tap(request.screen);
+        if (request.more) QueueStepsOf(control, msg, index, what);
+    });
+}
+
+void ScriptDriver::Menu(unsigned command) {
+    auto first = MenuBarTapPoint(command);
+    if (!first) Fail("no menu item " + std::to_string(command));
+    Tap(*first);
+    pending_.push_back([this, command] {
+        if (auto item = OpenPopupTapPoint(command)) Tap(*item);
+    });
+}
+
+void ScriptDriver::Execute(const std::string& raw) {
+    std::string line = raw;
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.pop_back();
+    size_t start = line.find_first_not_of(" \t");
+    if (start == std::string::npos || line[start] == '#') return;
+    line = line.substr(start);
+    std::string cmd = line.substr(0, line.find(' '));
+    std::string rest = line.size() > cmd.size() ? line.substr(cmd.size() + 1) : "";
+    std::istringstream args(rest);
+    std::vector<std::string> words;
+    for (std::string w; args >> w;) words.push_back(w);
+    auto number = [&](size_t i, const char* what) {
+        long v;
+        if (i >= words.size() || !ParseInt(words[i], v)) Fail(cmd + ": " + what + " must be a number");
+        return v;
+    };
+    if (cmd == "menu" && words.size() == 1) {
+        Menu(unsigned(number(0, "ID")));
+    } else if (cmd == "tap" && words.size() == 2) {
+        Tap(POINT{LONG(number(0, "X")), LONG(number(1, "Y"))});
+    } else if (cmd == "tap" && words.size() == 1) {
+        HWND h = FindControl(int(number(0, "ID")));
+        if (!h) Fail("no visible control " + words[0]);
+        Tap(CentreOf(h));
+    } else if (cmd == "type") {
+        for (char16_t c : FromUtf8(rest)) InjectCharacter(c);
+        injected_ = !rest.empty();
+    } else if (cmd == "key" && words.size() == 1) {
+        auto it = KeyNames().find(words[0]);
+        if (it == KeyNames().end()) Fail("unknown key " + words[0]);
+        InjectKey(it->second, true);
+        InjectKey(it->second, false);
+        injected_ = true;
+    } else if (cmd == "select" && words.size() == 2) {
+        QueueStepsOf(unsigned(number(0, "ID")), kMsgItemTapPoint, int(number(1, "N")), "item");
+    } else if (cmd == "header" && words.size() == 2) {
+        QueueStepsOf(unsigned(number(0, "ID")), kMsgHeaderTapPoint, int(number(1, "C")), "header");
+    } else if (cmd == "tab" && words.size() == 1) {
+        HWND tabs = FindByClass(CurrentScreenWindow(), u"SysTabControl32");
+        if (!tabs) Fail("the current screen has no tabs");
+        QueueStepsOf(unsigned(Get(tabs).id), kMsgItemTapPoint, int(number(0, "N")), "tab");
+    } else if (cmd == "done" && words.empty()) {
+        auto ok = DoneButtonTapPoint();
+        if (!ok) Fail("the navigation bar shows no ok button");
+        Tap(*ok);
+    } else if (cmd == "answer" && words.size() == 1) {
+        if (ModalStack().empty()) Fail("no message box is open");
+        int id = words[0] == "ok" ? IDOK : words[0] == "yes" ? IDYES : words[0] == "no" ? IDNO : 0;
+        if (!id) Fail("answer takes ok, yes or no");
+        HWND button = GetDlgItem(ModalStack().back(), id);
+        if (!button) Fail("the message box has no " + words[0] + " button");
+        Tap(CentreOf(button));
+    } else if (cmd == "close" && words.empty()) {
+        RequestHostClose();
+        injected_ = true;
+    } else if (cmd == "text" && words.size() == 1) {
+        PrintText(words[0]);
+    } else if (cmd == "items" && words.size() == 1) {
+        PrintItems(words[0]);
+    } else if (cmd == "dump" && words.empty()) {
+        Dump();
+    } else if (cmd == "screenshot" && !rest.empty()) {
+        Screenshot(rest);
+    } else {
+        Fail("unknown command: " + line);
+    }
+}
+
+void ScriptDriver::PrintText(const std::string& arg) {
+    long id;
+    if (!ParseInt(arg, id)) Fail("text: ID must be a number");
+    HWND h = FindControl(int(id));
+    if (!h) Fail("no visible control " + arg);
+    out_ << "text " << id << ' ' << Quote(WindowTextOf(h)) << std::endl;
+}
+
+void ScriptDriver::PrintItems(const std::string& arg) {
+    long id;
+    if (!ParseInt(arg, id)) Fail("items: ID must be a number");
+    HWND h = FindControl(int(id));
+    if (!h) Fail("no visible control " + arg);
+    ItemsReply reply;
+    if (!SendMessageW(h, kMsgListItems, 0, reinterpret_cast<LPARAM>(&reply))) Fail("control " + arg + " holds no items");
+    for (size_t i = 0; i < reply.items.size(); ++i) {
+        out_ << "item " << i;
+        for (const auto& t : reply.items[i].texts) out_ << ' ' << Quote(t);
+        if (reply.items[i].selected) out_ << " selected";
+        out_ << '\n';
+    }
+    out_ << "end" << std::endl;
+}
+
+void ScriptDriver::Dump() {
+    HWND screen = CurrentScreenWindow();
+    const Window* w = screen ? Find(screen) : nullptr;
+    if (!w || screen == ApplicationMainWindow() || w->templateId < 0) out_ << "screen home\n";
+    else out_ << "screen " << w->templateId << '\n';
+    if (HWND page = CurrentPageOf(screen)) out_ << "page " << Get(page).templateId << '\n';
+    out_ << "sip " << (IsSipUp() ? "up" : "down") << '\n';
+    HWND focus = GetFocus();
+    if (focus) out_ << "focus " << short(Get(focus).id) << '\n';
+    else out_ << "focus none\n";
+    if (screen) ListControls(out_, screen);
+    out_ << "end" << std::endl;
+}
+
+void ScriptDriver::Screenshot(const std::string& file) {
+    PaintAll();
+    if (!WritePng(Framebuffer(), file)) Fail("cannot write " + file);
+}
+
+}  // namespace platform

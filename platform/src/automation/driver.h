@@ -1,0 +1,55 @@
+// The script driver: reads one command a line and acts as a person would, through the
+// same input path as a stylus and a keyboard; prints what a script asked to see.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <ostream>
+#include <string>
+
+namespace platform {
+
+class LineReader {
+public:
+    explicit LineReader(int fd) : fd_(fd) {}
+    // A complete line, or nothing: at the end of the input, or (not blocking) when no
+    // complete line has arrived yet.
+    bool Next(std::string& line, bool block);
+    bool AtEnd() const { return ended_ && buffer_.empty(); }
+    int Fd() const { return fd_; }
+
+private:
+    int fd_;
+    std::string buffer_;
+    bool ended_ = false;
+};
+
+class ScriptDriver {
+public:
+    enum class Result { Input, Idle, Ended };
+    ScriptDriver(LineReader& reader, std::ostream& out, std::ostream& err);
+    // Runs commands until one gave the program input to handle.
+    Result Run(bool block);
+    void PrintExit(int code);
+    void Execute(const std::string& line);  // one command, as from the script
+
+private:
+    void Fail(const std::string& message);
+    void Tap(POINT screen);
+    void QueueStepsOf(unsigned control, unsigned msg, int index, const std::string& what);
+    void Dump();
+    void PrintText(const std::string& arg);
+    void PrintItems(const std::string& arg);
+    void Screenshot(const std::string& file);
+    void Menu(unsigned command);
+
+    LineReader& reader_;
+    std::ostream& out_;
+    std::ostream& err_;
+    std::deque<std::function<void()>> pending_;
+    bool injected_ = false;
+};
+
+}  // namespace platform

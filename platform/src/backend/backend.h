@@ -1,0 +1,32 @@
+// What the window system asks of the machine it runs on: a screen to show, input
+// to wait for, sound to play, a window to bring forward.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace platform {
+
+struct Surface;
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+    // Blocks until input has been injected into the window system. Answers false when no
+    // more input will ever come (the script ended).
+    virtual bool WaitForInput() = 0;
+    virtual void Present(const Surface& screen) = 0;
+    // Plays 16-bit mono samples and returns when they have finished; input that arrives
+    // meanwhile is kept for later, but the screen is still redrawn and a close is noticed.
+    virtual void PlaySamples(const std::vector<int16_t>& samples, int rate) = 0;
+    virtual void BringToFront() = 0;
+    virtual bool IsHeadless() const = 0;
+};
+
+Backend& CurrentBackend();
+void SetBackend(std::unique_ptr<Backend> backend);
+
+}  // namespace platform

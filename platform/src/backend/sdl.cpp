@@ -1,0 +1,211 @@
+// The windowed backend: an SDL2 window showing the handheld screen scaled up with
+// nearest-neighbour pixels, the mouse as the stylus, the keyboard, sound, and the
+// host window's close button.
+#include "backend/sdl.h"
+
+#include <SDL.h>
+
+#include <poll.h>
+
+#include "gdi/gdi.h"
+#include "kernel/internal.h"
+#include "kernel/kernel.h"
+#include "kernel/utf.h"
+#include "system/instance.h"
+
+namespace platform {
+namespace {
+
+constexpr Uint32 kPollMs = 50;
+
+UINT VirtualKeyFor(SDL_Keycode key) {
+    switch (key) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return VK_RETURN;
+    case SDLK_BACKSPACE: return VK_BACK;
+    case SDLK_ESCAPE: return VK_ESCAPE;
+    case SDLK_DELETE: return VK_DELETE;
+    case SDLK_LEFT: return VK_LEFT;
+    case SDLK_RIGHT: return VK_RIGHT;
+    case SDLK_UP: return VK_UP;
+    case SDLK_DOWN: return VK_DOWN;
+    case SDLK_HOME: return VK_HOME;
+    case SDLK_END: return VK_END;
+    case SDLK_TAB: return VK_TAB;
+    case SDLK_PAGEUP: return VK_PRIOR;
+    case SDLK_PAGEDOWN: return VK_NEXT;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT: return VK_SHIFT;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL: return VK_CONTROL;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+SdlBackend::SdlBackend(int scale, ScriptDriver* driver) : scale_(scale), driver_(driver) {}
+
+SdlBackend::~SdlBackend() {
+    if (audio_) SDL_CloseAudioDevice(audio_);
+    if (texture_) SDL_DestroyTexture(texture_);
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) SDL_DestroyWindow(window_);
+    SDL_Quit();
+}
+
+std::string SdlBackend::Open() {
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return SDL_GetError();
+    window_ = SDL_CreateWindow("Zephtor", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kScreenWidth * scale_,
+                               kScreenHeight * scale_, SDL_WINDOW_SHOWN);
+    if (!window_) return SDL_GetError();
+    renderer_ = SDL_CreateRenderer(window_, -1, 0);
+    if (!renderer_) return SDL_GetError();
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
+    if (!texture_) return SDL_GetError();
+    SDL_StartTextInput();
+    return {};
+}
+
+void SdlBackend::Present(const Surface& screen) {
+    SetIconOnce();
+    SDL_UpdateTexture(texture_, nullptr, screen.pixels.data(), screen.width * 4);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    SDL_RenderPresent(renderer_);
+}
+
+// The host window shows the program's own icon once its main window class has one.
+void SdlBackend::SetIconOnce() {
+    if (iconSet_) return;
+    HWND main = ApplicationMainWindow();
+    if (!main || !Get(main).cls->icon) return;
+    iconSet_ = true;
+    const IconImage* img = IconImageFor(Get(main).cls->icon, 32);
+    if (!img) return;
+    std::vector<uint32_t> argb(img->color.pixels.size());
+    for (size_t i = 0; i < argb.size(); ++i) argb[i] = img->mask[i] ? 0 : (0xFF000000u | img->color.pixels[i]);
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(argb.data(), img->color.width, img->color.height, 32,
+                                                        img->color.width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (s) {
+        SDL_SetWindowIcon(window_, s);
+        SDL_FreeSurface(s);
+    }
+}
+
+POINT SdlBackend::ToScreen(int x, int y) const { return POINT{x / scale_, y / scale_}; }
+
+bool SdlBackend::Handle(const SDL_Event& e) {
+    switch (e.type) {
+    case SDL_QUIT:
+        RequestHostClose();
+        return true;
+    case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
+            RequestHostClose();
+            return true;
+        }
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) Present(Framebuffer());
+        return false;
+    case SDL_MOUSEBUTTONDOWN:
+        if (e.button.button != SDL_BUTTON_LEFT) return false;
+        InjectStylusDown(ToScreen(e.button.x, e.button.y));
+        return true;
+    case SDL_MOUSEBUTTONUP:
+        if (e.button.button != SDL_BUTTON_LEFT) return false;
+        InjectStylusUp(ToScreen(e.button.x, e.button.y));
+        return true;
+    case SDL_MOUSEMOTION:
+        if (!(e.motion.state & SDL_BUTTON_LMASK)) return false;
+        InjectStylusMove(ToScreen(e.motion.x, e.motion.y));
+        return true;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        bool down = e.type == SDL_KEYDOWN;
+        UINT vk = VirtualKeyFor(e.key.keysym.sym);
+        // With Ctrl held, letters are commands (cut, copy, paste), not text.
+        if (!vk && (e.key.keysym.mod & KMOD_CTRL) && e.key.keysym.sym >= SDLK_a && e.key.keysym.sym <= SDLK_z)
+            vk = UINT('A' + (e.key.keysym.sym - SDLK_a));
+        if (!vk) return false;
+        InjectKey(vk, down);
+        return true;
+    }
+    case SDL_TEXTINPUT: {
+        if (SDL_GetModState() & KMOD_CTRL) return false;
+        for (char16_t c : FromUtf8(e.text.text)) InjectCharacter(c);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool SdlBackend::WaitForInput() {
+    for (;;) {
+        ServeInstanceRequests();
+        if (driver_) {
+            auto result = driver_->Run(false);
+            if (result == ScriptDriver::Result::Input) return true;
+            if (result == ScriptDriver::Result::Ended) return false;
+        }
+        bool injected = false;
+        SDL_Event e;
+        if (SDL_WaitEventTimeout(&e, int(kPollMs))) {
+            injected = Handle(e);
+            while (SDL_PollEvent(&e)) injected = Handle(e) || injected;
+        }
+        if (injected) return true;
+    }
+}
+
+// Only window events are handled while a sound plays: the screen is redrawn when
+// uncovered and a close is remembered; everything else waits in SDL's queue.
+void SdlBackend::PumpWhileBusy(bool& closeRequested) {
+    SDL_PumpEvents();
+    SDL_Event e;
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_QUIT, SDL_QUIT) > 0) closeRequested = true;
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT) > 0) {
+        if (e.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested = true;
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) Present(Framebuffer());
+    }
+}
+
+void SdlBackend::PlaySamples(const std::vector<int16_t>& samples, int rate) {
+    if (rate <= 0 || samples.empty()) return;
+    if (!audio_ || audioRate_ != rate) {
+        if (audio_) SDL_CloseAudioDevice(audio_);
+        audio_ = 0;
+        if (SDL_WasInit(SDL_INIT_AUDIO) || SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+            SDL_AudioSpec want{}, have{};
+            want.freq = rate;
+            want.format = AUDIO_S16SYS;
+            want.channels = 1;
+            want.samples = 1024;
+            audio_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+            audioRate_ = rate;
+        }
+    }
+    Uint32 length = Uint32(samples.size() * 1000 / size_t(rate));
+    Uint32 start = SDL_GetTicks();
+    if (audio_) {
+        SDL_QueueAudio(audio_, samples.data(), Uint32(samples.size() * sizeof(int16_t)));
+        SDL_PauseAudioDevice(audio_, 0);
+    }
+    bool closeRequested = false;
+    // Without an audio device the sound still takes its time, so timing stays the same.
+    while ((audio_ && SDL_GetQueuedAudioSize(audio_) > 0) || (!audio_ && SDL_GetTicks() - start < length)) {
+        PumpWhileBusy(closeRequested);
+        SDL_Delay(5);
+    }
+    if (closeRequested) RequestHostClose();
+}
+
+void SdlBackend::BringToFront() {
+    SDL_ShowWindow(window_);
+    SDL_RestoreWindow(window_);
+    SDL_RaiseWindow(window_);
+}
+
+}  // namespace platform

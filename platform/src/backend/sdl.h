@@ -1,0 +1,40 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+
+#include "automation/driver.h"
+#include "backend/backend.h"
+
+namespace platform {
+
+class SdlBackend : public Backend {
+public:
+    SdlBackend(int scale, ScriptDriver* driver);
+    ~SdlBackend() override;
+    // Answers an empty text when the window is open, else why it could not be.
+    std::string Open();
+    bool WaitForInput() override;
+    void Present(const Surface& screen) override;
+    void PlaySamples(const std::vector<int16_t>& samples, int rate) override;
+    void BringToFront() override;
+    bool IsHeadless() const override { return false; }
+
+private:
+    bool Handle(const SDL_Event& e);
+    void PumpWhileBusy(bool& closeRequested);
+    void SetIconOnce();
+    POINT ToScreen(int x, int y) const;
+
+    int scale_;
+    ScriptDriver* driver_;
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    SDL_AudioDeviceID audio_ = 0;
+    int audioRate_ = 0;
+    bool iconSet_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,42 @@
+// What the control classes share: their per-window state, notifications to the
+// parent, fonts and the colours the parent chooses.
+#pragma once
+
+#include <windows.h>
+
+#include "gdi/gdi.h"
+#include "kernel/internal.h"
+#include "kernel/kernel.h"
+
+namespace platform {
+
+template <class T>
+T& StateOf(HWND hwnd) {
+    Window& w = Get(hwnd);
+    if (!w.data) w.data = std::make_unique<T>();
+    return static_cast<T&>(*w.data);
+}
+
+// WM_COMMAND to the parent with the control's id and a notification code.
+void NotifyParent(HWND control, WORD code);
+
+// Asks the parent for the colours of a control (WM_CTLCOLOR...) and fills the
+// control's background with the brush it answers.
+void PrepareColours(HWND control, HDC hdc, UINT ctlColorMessage, const RECT& fill);
+
+// The font set with WM_SETFONT, or the system font.
+HFONT ControlFont(HWND control);
+LRESULT HandleFontMessages(HWND control, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
+
+void RegisterStaticClass();
+void RegisterButtonClass();
+void RegisterEditClass();
+void RegisterProgressClass();
+void RegisterMessageBoxClass();
+void RegisterDialogClass();
+void RegisterShellClasses();
+
+// Clipboard shared by the edit controls.
+std::u16string& ClipboardText();
+
+}  // namespace platform

@@ -1,0 +1,313 @@
+// The single-line edit control: caret and selection, typing with a limit, horizontal
+// scrolling, read-only mode, upper-case mode and the clipboard.
+#include <algorithm>
+
+#include "controls/controls.h"
+
+namespace platform {
+namespace {
+
+constexpr int kMargin = 2;
+constexpr size_t kNoLimit = 0x7FFFFFFE;
+
+struct EditState : ControlData {
+    std::u16string text;
+    size_t caret = 0;
+    size_t anchor = 0;  // the other end of the selection
+    size_t limit = 30000;
+    int scroll = 0;     // pixels of text hidden at the left
+    bool dragging = false;
+};
+
+EditState& S(HWND hwnd) { return StateOf<EditState>(hwnd); }
+DWORD Style(HWND hwnd) { return Get(hwnd).style; }
+size_t SelStart(const EditState& s) { return std::min(s.caret, s.anchor); }
+size_t SelEnd(const EditState& s) { return std::max(s.caret, s.anchor); }
+
+std::u16string Shown(HWND hwnd) {
+    const auto& s = S(hwnd);
+    return (Style(hwnd) & ES_PASSWORD) ? std::u16string(s.text.size(), u'*') : s.text;
+}
+
+std::vector<int> Positions(HWND hwnd) {
+    HDC hdc = GetDC(hwnd);
+    SelectObject(hdc, ControlFont(hwnd));
+    auto xs = CaretPositions(hdc, Shown(hwnd));
+    ReleaseDC(hwnd, hdc);
+    return xs;
+}
+
+int InnerWidth(HWND hwnd) {
+    RECT r;
+    GetClientRect(hwnd, &r);
+    return std::max(0, int(r.right) - 2 * kMargin);
+}
+
+void ScrollCaretIntoView(HWND hwnd) {
+    auto& s = S(hwnd);
+    auto xs = Positions(hwnd);
+    int x = xs[s.caret], width = InnerWidth(hwnd);
+    if (x - s.scroll > width - 1) s.scroll = x - width + 1;
+    if (x - s.scroll < 0) s.scroll = x;
+    s.scroll = std::max(0, std::min(s.scroll, std::max(0, xs.back() - width + 1)));
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void Changed(HWND hwnd) {
+    ScrollCaretIntoView(hwnd);
+    NotifyParent(hwnd, EN_UPDATE);
+    NotifyParent(hwnd, EN_CHANGE);
+}
+
+std::u16string Filtered(HWND hwnd, std::u16string text) {
+    DWORD style = Style(hwnd);
+    for (auto& c : text) {
+        if ((style & ES_UPPERCASE) && c >= u'a' && c <= u'z') c = char16_t(c - u'a' + u'A');
+        if ((style & ES_LOWERCASE) && c >= u'A' && c <= u'Z') c = char16_t(c - u'A' + u'a');
+    }
+    if (style & ES_NUMBER) text.erase(std::remove_if(text.begin(), text.end(), [](char16_t c) { return c < u'0' || c > u'9'; }), text.end());
+    return text;
+}
+
+// Replaces the selection with what the limit (and, without ES_AUTOHSCROLL, the width)
+// allows of `text`; answers whether anything changed.
+bool ReplaceSelection(HWND hwnd, std::u16string text) {
+    auto& s = S(hwnd);
+    size_t start = SelStart(s), end = SelEnd(s);
+    text = Filtered(hwnd, text);
+    size_t room = s.limit - std::min(s.limit, s.text.size() - (end - start));
+    if (text.size() > room) {
+        text.resize(room);
+        NotifyParent(hwnd, EN_MAXTEXT);
+    }
+    std::u16string candidate = s.text.substr(0, start) + text + s.text.substr(end);
+    if (!(Style(hwnd) & ES_AUTOHSCROLL)) {
+        HDC hdc = GetDC(hwnd);
+        SelectObject(hdc, ControlFont(hwnd));
+        while (!text.empty() && TextWidth(hdc, candidate) > InnerWidth(hwnd)) {
+            text.pop_back();
+            candidate = s.text.substr(0, start) + text + s.text.substr(end);
+        }
+        ReleaseDC(hwnd, hdc);
+    }
+    if (text.empty() && start == end) return false;
+    s.text = candidate;
+    s.caret = s.anchor = start + text.size();
+    Changed(hwnd);
+    return true;
+}
+
+size_t CaretAt(HWND hwnd, int clientX) {
+    auto xs = Positions(hwnd);
+    int x = clientX - kMargin + S(hwnd).scroll;
+    size_t best = 0;
+    for (size_t i = 0; i < xs.size(); ++i)
+        if (std::abs(xs[i] - x) < std::abs(xs[best] - x)) best = i;
+    return best;
+}
+
+void MoveCaret(HWND hwnd, size_t to, bool extend) {
+    auto& s = S(hwnd);
+    s.caret = std::min(to, s.text.size());
+    if (!extend) s.anchor = s.caret;
+    ScrollCaretIntoView(hwnd);
+}
+
+bool ReadOnly(HWND hwnd) { return Style(hwnd) & ES_READONLY; }
+
+void Copy(HWND hwnd) {
+    auto& s = S(hwnd);
+    if (SelEnd(s) > SelStart(s) && !(Style(hwnd) & ES_PASSWORD)) ClipboardText() = s.text.substr(SelStart(s), SelEnd(s) - SelStart(s));
+}
+
+void Cut(HWND hwnd) {
+    if (ReadOnly(hwnd)) return;
+    Copy(hwnd);
+    ReplaceSelection(hwnd, u"");
+}
+
+void Paste(HWND hwnd) {
+    if (ReadOnly(hwnd)) return;
+    std::u16string clip = ClipboardText();
+    // A single-line field keeps only the first line of what is pasted.
+    size_t br = clip.find_first_of(u"\r\n");
+    if (br != std::u16string::npos) clip.resize(br);
+    ReplaceSelection(hwnd, clip);
+}
+
+void Character(HWND hwnd, WCHAR ch) {
+    auto& s = S(hwnd);
+    switch (ch) {
+    case 3: Copy(hwnd); return;
+    case 0x16: Paste(hwnd); return;
+    case 0x18: Cut(hwnd); return;
+    case 8:
+        if (ReadOnly(hwnd)) return;
+        if (SelEnd(s) == SelStart(s) && s.caret > 0) s.anchor = s.caret - 1;
+        ReplaceSelection(hwnd, u"");
+        return;
+    default:
+        if (ch < 32 || ReadOnly(hwnd)) return;
+        ReplaceSelection(hwnd, std::u16string(1, ch));
+    }
+}
+
+void Key(HWND hwnd, UINT vk) {
+    auto& s = S(hwnd);
+    bool shift = GetKeyState(VK_SHIFT) < 0;
+    switch (vk) {
+    case VK_LEFT:
+        MoveCaret(hwnd, !shift && SelEnd(s) > SelStart(s) ? SelStart(s) : (s.caret ? s.caret - 1 : 0), shift);
+        break;
+    case VK_RIGHT:
+        MoveCaret(hwnd, !shift && SelEnd(s) > SelStart(s) ? SelEnd(s) : s.caret + 1, shift);
+        break;
+    case VK_HOME: MoveCaret(hwnd, 0, shift); break;
+    case VK_END: MoveCaret(hwnd, s.text.size(), shift); break;
+    case VK_DELETE:
+        if (ReadOnly(hwnd)) break;
+        if (shift) {
+            Cut(hwnd);
+            break;
+        }
+        if (SelEnd(s) == SelStart(s)) s.anchor = std::min(s.caret + 1, s.text.size());
+        ReplaceSelection(hwnd, u"");
+        break;
+    default: break;
+    }
+}
+
+void Paint(HWND hwnd) {
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hwnd, &ps);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    Window& w = Get(hwnd);
+    auto& s = S(hwnd);
+    bool focused = GetFocus() == hwnd;
+    bool dim = ReadOnly(hwnd) || (w.style & WS_DISABLED);
+    PrepareColours(hwnd, hdc, dim ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT, client);
+    if (w.style & WS_DISABLED) SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
+    HGDIOBJ oldFont = SelectObject(hdc, ControlFont(hwnd));
+    RECT inner = client;
+    InflateRect(&inner, -1, -1);
+    std::u16string shown = Shown(hwnd);
+    auto xs = CaretPositions(hdc, shown);
+    int top = (client.bottom - LineHeight(hdc)) / 2;
+    int originX = kMargin - s.scroll;
+    SetBkMode(hdc, TRANSPARENT);
+    ExtTextOutW(hdc, originX, top, 4, &inner, shown.c_str(), UINT(shown.size()), nullptr);
+    if (focused && SelEnd(s) > SelStart(s)) {
+        RECT sel{originX + xs[SelStart(s)], top, originX + xs[SelEnd(s)], top + LineHeight(hdc)};
+        IntersectRect(&sel, &sel, &inner);
+        FillSolid(hdc, sel, GetSysColor(COLOR_HIGHLIGHT));
+        COLORREF old = SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+        std::u16string part = shown.substr(SelStart(s), SelEnd(s) - SelStart(s));
+        ExtTextOutW(hdc, originX + xs[SelStart(s)], top, 4, &sel, part.c_str(), UINT(part.size()), nullptr);
+        SetTextColor(hdc, old);
+    }
+    if (focused) {
+        int x = originX + xs[s.caret];
+        RECT caret{x, top, x + 1, top + LineHeight(hdc)};
+        IntersectRect(&caret, &caret, &inner);
+        FillSolid(hdc, caret, RGB(0, 0, 0));
+    }
+    if (w.style & WS_BORDER) FrameSolid(hdc, client, RGB(0, 0, 0));
+    SelectObject(hdc, oldFont);
+    EndPaint(hwnd, &ps);
+}
+
+LRESULT GetSelection(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    auto& s = S(hwnd);
+    if (wParam) *reinterpret_cast<DWORD*>(wParam) = DWORD(SelStart(s));
+    if (lParam) *reinterpret_cast<DWORD*>(lParam) = DWORD(SelEnd(s));
+    return MAKELONG(std::min<size_t>(SelStart(s), 0xFFFF), std::min<size_t>(SelEnd(s), 0xFFFF));
+}
+
+void SetSelection(HWND hwnd, int start, int end) {
+    auto& s = S(hwnd);
+    size_t n = s.text.size();
+    if (start < 0) {
+        s.anchor = s.caret;  // -1 removes the selection
+    } else {
+        s.anchor = std::min(size_t(start), n);
+        s.caret = end < 0 ? n : std::min(size_t(end), n);
+    }
+    ScrollCaretIntoView(hwnd);
+}
+
+LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    bool handled;
+    LRESULT fontResult = HandleFontMessages(hwnd, msg, wParam, lParam, handled);
+    if (handled) return fontResult;
+    auto& s = S(hwnd);
+    switch (msg) {
+    case WM_CREATE:
+        s.text = Get(hwnd).text;
+        return 0;
+    case WM_SETTEXT:
+        // Setting the text is not typing: the limit does not apply.
+        s.text = lParam ? std::u16string(reinterpret_cast<LPCWSTR>(lParam)) : std::u16string();
+        Get(hwnd).text = s.text;
+        s.caret = s.anchor = 0;
+        s.scroll = 0;
+        Changed(hwnd);
+        return TRUE;
+    case WM_GETTEXT: {
+        auto* out = reinterpret_cast<LPWSTR>(lParam);
+        if (!out || wParam == 0) return 0;
+        size_t n = std::min(s.text.size(), size_t(wParam) - 1);
+        std::copy_n(s.text.data(), n, out);
+        out[n] = 0;
+        return LRESULT(n);
+    }
+    case WM_GETTEXTLENGTH: return LRESULT(s.text.size());
+    case WM_PAINT: Paint(hwnd); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_SETFOCUS:
+        InvalidateRect(hwnd, nullptr, TRUE);
+        NotifyParent(hwnd, EN_SETFOCUS);
+        return 0;
+    case WM_KILLFOCUS:
+        s.dragging = false;
+        InvalidateRect(hwnd, nullptr, TRUE);
+        NotifyParent(hwnd, EN_KILLFOCUS);
+        return 0;
+    case WM_LBUTTONDOWN:
+        SetFocus(hwnd);
+        s.dragging = true;
+        MoveCaret(hwnd, CaretAt(hwnd, short(LOWORD(lParam))), GetKeyState(VK_SHIFT) < 0);
+        return 0;
+    case WM_MOUSEMOVE:
+        if (s.dragging) MoveCaret(hwnd, CaretAt(hwnd, short(LOWORD(lParam))), true);
+        return 0;
+    case WM_LBUTTONUP: s.dragging = false; return 0;
+    case WM_CHAR: Character(hwnd, WCHAR(wParam)); return 0;
+    case WM_KEYDOWN: Key(hwnd, UINT(wParam)); return 0;
+    case WM_CUT: Cut(hwnd); return 0;
+    case WM_COPY: Copy(hwnd); return 0;
+    case WM_PASTE: Paste(hwnd); return 0;
+    case WM_CLEAR:
+        if (!ReadOnly(hwnd)) ReplaceSelection(hwnd, u"");
+        return 0;
+    case EM_GETSEL: return GetSelection(hwnd, wParam, lParam);
+    case EM_SETSEL: SetSelection(hwnd, int(wParam), int(lParam)); return 0;
+    case EM_REPLACESEL:
+        ReplaceSelection(hwnd, lParam ? std::u16string(reinterpret_cast<LPCWSTR>(lParam)) : std::u16string());
+        return 0;
+    case EM_LIMITTEXT: s.limit = wParam ? size_t(wParam) : kNoLimit; return 0;
+    case EM_GETLIMITTEXT: return LRESULT(s.limit);
+    case EM_SETREADONLY:
+        if (wParam) Get(hwnd).style |= ES_READONLY;
+        else Get(hwnd).style &= ~DWORD(ES_READONLY);
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return TRUE;
+    default: return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+void RegisterEditClass() { RegisterSystemClass(u"Edit", EditProc, nullptr); }
+
+}  // namespace platform

@@ -1,0 +1,70 @@
+// Internal view of the drawing layer: surfaces, device contexts and GDI objects.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+constexpr int kScreenWidth = 240;
+constexpr int kScreenHeight = 320;
+
+// Pixels are 0x00RRGGBB.
+struct Surface {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+    Surface() = default;
+    Surface(int w, int h, uint32_t fill = 0) : width(w), height(h), pixels(size_t(w) * size_t(h), fill) {}
+};
+
+inline uint32_t PixelFromColor(COLORREF c) {
+    return (uint32_t(GetRValue(c)) << 16) | (uint32_t(GetGValue(c)) << 8) | GetBValue(c);
+}
+inline COLORREF ColorFromPixel(uint32_t p) { return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF); }
+
+Surface& Framebuffer();
+
+// A list of disjoint rectangles.
+using Region = std::vector<RECT>;
+Region SubtractRect(const Region& region, const RECT& cut);
+Region IntersectRegion(const Region& region, const RECT& with);
+
+// Device context backed by the framebuffer, clipped to a window's visible region.
+HDC CreateWindowDC(HWND hwnd, const Region& clip, POINT origin);
+void ReleaseWindowDC(HDC hdc);
+
+// Drawing used by the platform's own controls and chrome (client coordinates of the DC).
+void FillSolid(HDC hdc, const RECT& rect, COLORREF color);
+void FrameSolid(HDC hdc, const RECT& rect, COLORREF color);
+void DrawLine(HDC hdc, int x0, int y0, int x1, int y1, COLORREF color);
+void DrawTextAt(HDC hdc, int x, int y, const std::u16string& text);  // top-left of the line box
+int TextWidth(HDC hdc, const std::u16string& text);
+int LineHeight(HDC hdc);
+// Where each caret position of the text falls, from 0 (before the first character) to size().
+std::vector<int> CaretPositions(HDC hdc, const std::u16string& text);
+HFONT DefaultGuiFont();
+HFONT FontForPointSize(const std::u16string& face, int points, int weight);
+
+// Bitmaps and icons built by the resource loader.
+HBITMAP CreateBitmapFromDib(const uint8_t* dib, size_t size);
+struct IconImage {
+    Surface color;
+    std::vector<uint8_t> mask;  // 1 where transparent
+};
+HICON CreateIconFromImages(std::vector<IconImage> images);
+const IconImage* IconImageFor(HICON icon, int preferredSize);
+bool DecodeIconImage(const uint8_t* data, size_t size, IconImage& out);
+const Surface* BitmapSurface(HBITMAP bitmap);
+int BitmapDepth(HBITMAP bitmap);
+void BlitSurface(HDC hdc, int x, int y, const Surface& src, int srcX, int srcY, int width, int height);
+// As BlitSurface, leaving out the pixels of the key colour (0x00RRGGBB).
+void BlitSurfaceKeyed(HDC hdc, int x, int y, const Surface& src, int srcX, int srcY, int width, int height, uint32_t key);
+
+bool WritePng(const Surface& surface, const std::string& path);
+void ResetGdi();
+
+}  // namespace platform

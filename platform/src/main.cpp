@@ -1,0 +1,113 @@
+// Process entry: reads the command line, opens the window (or runs headless with a
+// script), then hands over to the program's WinMain as the handheld would.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "automation/driver.h"
+#include "backend/headless.h"
+#include "backend/sdl.h"
+#include "resources/resources.h"
+#include "system/instance.h"
+
+namespace {
+
+struct Options {
+    bool headless = false;
+    bool scripted = false;
+    std::string script = "-";
+    int scale = 2;
+};
+
+std::string Name(const char* argv0) {
+    std::string s = argv0 ? argv0 : "zephtor";
+    return s.substr(s.rfind('/') + 1);
+}
+
+[[noreturn]] void Usage(const std::string& name, const std::string& problem) {
+    if (!problem.empty()) std::cerr << name << ": " << problem << "\n";
+    std::cerr << "usage: " << name << " [--scale N] [--headless] [--script FILE]\n"
+              << "  --scale N      show the 240 x 320 screen N times larger (default 2)\n"
+              << "  --headless     run without a window or sound; input comes from the script\n"
+              << "  --script FILE  read commands from FILE ('-' or none: standard input)\n";
+    std::exit(problem.empty() ? 0 : 2);
+}
+
+Options Parse(int argc, char** argv) {
+    Options o;
+    std::string name = Name(argv[0]);
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--headless") {
+            o.headless = true;
+        } else if (a == "--script") {
+            o.scripted = true;
+            if (i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0) o.script = argv[++i];
+        } else if (a == "--scale" && i + 1 < argc) {
+            char* end = nullptr;
+            long n = std::strtol(argv[++i], &end, 10);
+            if (!end || *end || n < 1 || n > 8) Usage(name, "--scale takes a whole number from 1 to 8");
+            o.scale = int(n);
+        } else if (a == "--help" || a == "-h") {
+            Usage(name, "");
+        } else {
+            Usage(name, "unknown option " + a);
+        }
+    }
+    if (o.headless) o.scripted = true;
+    return o;
+}
+
+int OpenScript(const std::string& name, const std::string& file) {
+    if (file == "-") return 0;
+    int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        std::cerr << name << ": cannot read the script " << file << ": " << std::strerror(errno) << "\n";
+        std::exit(2);
+    }
+    return fd;
+}
+
+bool HasDisplay() {
+    const char* x = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x && *x) || (wayland && *wayland);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options = Parse(argc, argv);
+    std::string name = Name(argv[0]);
+    std::unique_ptr<platform::LineReader> reader;
+    std::unique_ptr<platform::ScriptDriver> driver;
+    if (options.scripted) {
+        reader = std::make_unique<platform::LineReader>(OpenScript(name, options.script));
+        driver = std::make_unique<platform::ScriptDriver>(*reader, std::cout, std::cerr);
+    }
+    if (options.headless) {
+        platform::SetBackend(std::make_unique<platform::HeadlessBackend>(driver.get()));
+    } else {
+        std::string why = HasDisplay() ? "" : "no display is set (DISPLAY and WAYLAND_DISPLAY are empty)";
+        auto sdl = std::make_unique<platform::SdlBackend>(options.scale, driver.get());
+        if (why.empty()) why = sdl->Open();
+        if (!why.empty()) {
+            std::cerr << name << ": cannot open a window: " << why << ".\n"
+                      << "To run without a display, drive it with a script: " << name
+                      << " --headless --script FILE (see the README).\n";
+            return 1;
+        }
+        platform::SetBackend(std::move(sdl));
+        platform::StartInstanceListener();
+    }
+    WCHAR commandLine[1] = {0};
+    int code = WinMain(platform::ProgramModule(), nullptr, commandLine, SW_SHOW);
+    if (driver) driver->PrintExit(code);
+    platform::SetBackend(nullptr);
+    return code;
+}

@@ -1,0 +1,84 @@
+// Starting outside programs. The handheld's help viewer is mapped to the host's:
+// ZEPHTOR_HELP_VIEWER if set, else xdg-open, opening the help file installed beside
+// the program at the anchor the program asked for. Programs start through
+// posix_spawn with an argument vector; no shell ever sees the command line.
+#include <signal.h>
+#include <spawn.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "backend/backend.h"
+#include "kernel/kernel.h"
+#include "kernel/utf.h"
+
+extern char** environ;
+
+namespace platform {
+namespace {
+
+std::string ProgramDirectory() {
+    char path[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) return ".";
+    std::string s(path, size_t(n));
+    return s.substr(0, s.rfind('/'));
+}
+
+bool IsHelpViewer(const std::u16string& app) {
+    std::u16string lower;
+    for (char16_t c : app) lower.push_back(c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c);
+    return lower == u"peghelp.exe" || lower == u"peghelp";
+}
+
+// "Zephtor.htm#DCOhmsLaw" becomes file:///<program dir>/Zephtor.htm#DCOhmsLaw.
+std::string HelpUrl(const std::string& commandLine) {
+    std::string file = commandLine, anchor;
+    size_t hash = commandLine.find('#');
+    if (hash != std::string::npos) {
+        file = commandLine.substr(0, hash);
+        anchor = commandLine.substr(hash);
+    }
+    if (file.empty() || file[0] != '/') file = ProgramDirectory() + "/" + file;
+    return "file://" + file + anchor;
+}
+
+bool Spawn(const std::vector<std::string>& args) {
+    std::vector<char*> argv;
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    // Children are never waited for; let the system reap them.
+    signal(SIGCHLD, SIG_IGN);
+    pid_t pid;
+    return posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0;
+}
+
+}  // namespace
+}  // namespace platform
+
+using namespace platform;
+
+BOOL CreateProcessW(LPCWSTR application, LPWSTR commandLine, void*, void*, BOOL, DWORD, LPVOID, LPCWSTR,
+                    STARTUPINFOW*, PROCESS_INFORMATION* info) {
+    if (!application) return FALSE;
+    std::u16string app = application, line = commandLine ? commandLine : u"";
+    if (Events().launch) Events().launch(app, line);
+    if (!IsHelpViewer(app)) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return FALSE;
+    }
+    const char* viewer = std::getenv("ZEPHTOR_HELP_VIEWER");
+    bool chosen = viewer && *viewer;
+    // A headless run has no desktop to show help on, unless a viewer was named for it.
+    if ((!chosen && CurrentBackend().IsHeadless()) || !Spawn({chosen ? viewer : "xdg-open", HelpUrl(ToUtf8(line))})) {
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return FALSE;
+    }
+    if (info) *info = PROCESS_INFORMATION{};
+    return TRUE;
+}
+
+BOOL CloseHandle(HANDLE) { return TRUE; }
