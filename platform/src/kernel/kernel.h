@@ -74,6 +74,10 @@ void InjectCharacter(WCHAR ch);
 void SetKeyState(UINT vk, bool down);
 void RequestHostClose();
 
+// Handles every queued message and paint without waiting for input (tests and
+// benchmarks drive the window system this way).
+void PumpPendingMessages();
+
 // Painting of everything that is invalid, then the frame goes to the backend.
 void PaintAll();
 bool AnythingToPaint();

@@ -135,6 +135,20 @@ void PaintAll() {
     }
 }
 
+void PumpPendingMessages() {
+    auto& s = State();
+    while (!s.queue.empty() || AnythingToPaint()) {
+        if (s.queue.empty()) {
+            PaintAll();
+            continue;
+        }
+        MSG msg = s.queue.front();
+        s.queue.pop_front();
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
 void InjectStylusDown(POINT screen) {
     auto& s = State();
     if (!s.capture && PopupSwallowsTap(screen)) return;

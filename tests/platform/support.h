@@ -1,0 +1,71 @@
+// What the platform tests share: a clean window system per test, a backend whose
+// input is a list of actions, taps and typing through the real input path, and a
+// recorder of message sequences.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "backend/backend.h"
+#include "kernel/kernel.h"
+
+namespace test {
+
+// Each time the window system waits for input, the next action runs; when none are
+// left, no more input will come.
+class ScriptedBackend : public platform::Backend {
+public:
+    std::deque<std::function<void()>> actions;
+    int presents = 0;
+    bool WaitForInput() override;
+    void Present(const platform::Surface&) override { ++presents; }
+    void PlaySamples(const std::vector<int16_t>&, int) override {}
+    void BringToFront() override { ++broughtToFront; }
+    bool IsHeadless() const override { return true; }
+    int broughtToFront = 0;
+};
+
+class PlatformTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    ScriptedBackend* backend = nullptr;
+};
+
+// A dialog from the demo program's resources.
+HWND CreateDialogFromResource(int id, HWND owner, DLGPROC proc, LPARAM param = 0);
+INT_PTR CALLBACK PassiveDialogProc(HWND, UINT, WPARAM, LPARAM);
+
+POINT CentreOf(HWND hwnd);
+void TapAt(POINT screen);  // stylus down and up, then everything pending is handled
+void Tap(HWND hwnd);
+void Type(const std::u16string& text);
+void PressKey(UINT vk);
+void Pump();
+std::u16string TextOf(HWND hwnd);
+uint32_t PixelAt(int x, int y);  // 0x00RRGGBB of the framebuffer
+
+// Records the messages of interest sent to named windows, as "name MESSAGE" lines.
+class MessageLog {
+public:
+    explicit MessageLog(std::set<UINT> messages);
+    ~MessageLog();
+    void Name(HWND hwnd, const std::string& name) { names_[hwnd] = name; }
+    const std::vector<std::string>& Lines() const { return lines_; }
+    void Clear() { lines_.clear(); }
+
+private:
+    std::set<UINT> messages_;
+    std::map<HWND, std::string> names_;
+    std::vector<std::string> lines_;
+};
+std::string MessageName(UINT msg);
+
+}  // namespace test
