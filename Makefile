@@ -1,0 +1,43 @@
+# The two set-up commands of the README, and the others a developer uses.
+#   make run    install what is missing, build in release mode, start the program
+#   make test   install what is missing, build with sanitizers, run every test
+#   make bench  build in release mode and run the benchmarks
+
+PACKAGES := cmake g++ make pkg-config libsdl2-dev libfreetype-dev libpng-dev libgtest-dev \
+            libbenchmark-dev fonts-wine fonts-dejavu-core binutils-mingw-w64-x86-64 librsvg2-bin \
+            xvfb xauth xdotool x11-utils
+JOBS := $(shell nproc 2>/dev/null || echo 2)
+RELEASE := build/release
+TEST := build/test
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: run test bench deps release update-screenshots clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) apt-get update -q && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+release: deps
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(RELEASE) -j$(JOBS)
+
+run: release
+	$(RELEASE)/tests/platform/demo/platform-demo
+
+test: deps
+	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPHTOR_SANITIZE=ON
+	cmake --build $(TEST) -j$(JOBS)
+	cd $(TEST) && ctest --output-on-failure --no-tests=error -j$(JOBS)
+
+bench: deps
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DZEPHTOR_BENCH=ON
+	cmake --build build/bench -j$(JOBS)
+	for b in build/bench/bench/*_bench; do $$b; done
+
+clean:
+	rm -rf build
