@@ -65,3 +65,14 @@ function(zephtor_embed_resources target rc)
   set_source_files_properties(${asm} PROPERTIES OBJECT_DEPENDS ${res})
   target_sources(${target} PRIVATE ${asm})
 endfunction()
+
+# zephtor_tone(<out-var> <wav> <frequency-hz> <length-ms>)
+function(zephtor_tone out wav frequency ms)
+  add_custom_command(
+    OUTPUT ${wav}
+    COMMAND tone ${wav} ${frequency} ${ms}
+    DEPENDS tone
+    COMMENT "Generating ${wav}"
+    VERBATIM)
+  set(${out} ${${out}} ${wav} PARENT_SCOPE)
+endfunction()

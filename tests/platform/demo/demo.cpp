@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <aygshell.h>
 #include <commctrl.h>
+#include <mmsystem.h>
 
 #include "demo_resource.h"
 
@@ -64,7 +65,10 @@ INT_PTR CALLBACK ScreenProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
             for (int id : kFields) SetDlgItemTextW(dlg, id, u"");
             return TRUE;
         case IDC_NOTIFY:
-            if (HIWORD(wParam) == STN_CLICKED) SendDlgItemMessageW(dlg, IDC_PROGRESS, PBM_STEPIT, 0, 0);
+            if (HIWORD(wParam) == STN_CLICKED) {
+                SendDlgItemMessageW(dlg, IDC_PROGRESS, PBM_STEPIT, 0, 0);
+                PlaySoundW(MAKEINTRESOURCE(IDW_BEEP), Instance, SND_RESOURCE | SND_SYNC);
+            }
             return TRUE;
         }
         return FALSE;

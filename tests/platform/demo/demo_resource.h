@@ -1,5 +1,6 @@
 // Resource ids of the platform demonstration program.
 #define IDI_DEMO 101
+#define IDW_BEEP 301
 #define IDM_MAIN 102
 #define IDB_STRIPES1 201
 #define IDB_STRIPES4 202
