@@ -41,3 +41,10 @@ bench: deps
 
 clean:
 	rm -rf build
+
+# Writes the screenshot tests' pictures as their new references. Look at them before
+# committing: they are what the tests will hold the program to.
+update-screenshots: deps
+	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPHTOR_SANITIZE=ON
+	cmake --build $(TEST) -j$(JOBS)
+	cd $(TEST) && ZEPHTOR_UPDATE_SCREENSHOTS=1 ctest -L screenshots --output-on-failure

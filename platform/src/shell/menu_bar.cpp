@@ -207,7 +207,6 @@ LRESULT CALLBACK BarProc(HWND bar, UINT msg, WPARAM wParam, LPARAM lParam) {
     case TB_INSERTBUTTON: return InsertButton(bar, wParam, reinterpret_cast<const TBBUTTON*>(lParam));
     case TB_BUTTONCOUNT: return LRESULT(s.buttons.size());
     case WM_DESTROY:
-        if (Shell().popup && Get(Shell().popup).owner == bar) ClosePopup();
         DestroyMenu(s.menu);
         return 0;
     default: return DefWindowProcW(bar, msg, wParam, lParam);
@@ -266,6 +265,10 @@ LRESULT CALLBACK PopupProc(HWND popup, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN:
     case WM_MOUSEMOVE: SetHot(popup, PopupItemAt(popup, lParam)); return 0;
+    case WM_DESTROY:
+        // A popup also goes when its menu bar does, as an owned window.
+        if (Shell().popup == popup) Shell().popup = nullptr;
+        return 0;
     case WM_LBUTTONUP: {
         int hit = PopupItemAt(popup, lParam);
         if (hit < 0) {
