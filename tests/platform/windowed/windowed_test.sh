@@ -23,6 +23,25 @@ wait_for() {
   done
   return 1
 }
+# Sends COMMAND to the program until its output has a line matching PATTERN (the
+# machine may be busy: input from X and from the script arrive in their own time).
+ask_until() {
+  i=0
+  while [ $i -lt 25 ]; do
+    echo "$1" >&3
+    wait_for_briefly "$scratch/out" "$2" && return 0
+    i=$((i + 1))
+  done
+  return 1
+}
+wait_for_briefly() {
+  j=0
+  while [ $j -lt 4 ]; do
+    grep -q -- "$2" "$1" 2>/dev/null && return 0
+    sleep 0.1; j=$((j + 1))
+  done
+  return 1
+}
 window_of() {
   i=0
   while [ $i -lt 50 ]; do
@@ -54,13 +73,9 @@ echo "dump" >&3
 wait_for "$scratch/out" "^screen 112" || fail "menu did not show the screen"
 # The current field's centre is at screen pixel (174, 62): three times that in the window.
 xdotool mousemove --window "$window" 522 186 click 1
-sleep 0.5
-echo "dump" >&3
-wait_for "$scratch/out" "^focus 1006" && pass "a click is a tap on the field beneath it" || fail "click did not focus the field"
+ask_until dump "^focus 1006" && pass "a click is a tap on the field beneath it" || fail "click did not focus the field"
 xdotool type --window "$window" --delay 50 "4.2"
-sleep 0.5
-echo "text 1006" >&3
-wait_for "$scratch/out" '^text 1006 "4.2"' && pass "typed keys reach the focused field" || fail "typing did not arrive"
+ask_until "text 1006" '^text 1006 "4.2"' && pass "typed keys reach the focused field" || fail "typing did not arrive"
 "$xclose" Zephtor
 exit_code_of $first
 [ "$code" = 0 ] && grep -q '^exit 0' "$scratch/out" && pass "the close button ends the program with code 0" \
