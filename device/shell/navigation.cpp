@@ -1,0 +1,102 @@
+// The main window's commands: each menu item shows its screen (hiding the one shown
+// before), starts the help viewer, or ends the program. ScreenTable is the one list
+// that ties a screen to its menu item, template and help topic.
+#include "shell/navigation.h"
+
+#include <aygshell.h>
+
+#include "resources/resource.h"
+#include "shell/shell.h"
+
+// In menu order. A row names a plain screen's handle or a tabbed screen's record.
+const ScreenRow ScreenTable[] = {
+    {u"Tools", u"555 Timer Design", IDM_TIMER, IDD_TIMER, nullptr, &TimerDesign, u"Zephtor.htm#555Timer"},
+    {u"Tools", u"DC Ohm's Law", IDM_OHMS_LAW, IDD_OHMS_LAW, &OhmsLawScreen, nullptr, u"Zephtor.htm#DCOhmsLaw"},
+    {u"Tools", u"Delta <-> Wye Transforms", IDM_DELTA_WYE, IDD_DELTA_WYE, &DeltaWyeScreen, nullptr, u"Zephtor.htm#DWTransforms"},
+    {u"Tools", u"Energy Stored", IDM_ENERGY, IDD_ENERGY, nullptr, &EnergyStored, u"Zephtor.htm#EnergyStored"},
+    {u"Tools", u"Impedance", IDM_IMPEDANCE, IDD_IMPEDANCE, &ImpedanceScreen, nullptr, u"Zephtor.htm#Impedance"},
+    {u"Tools", u"Morse Code Encoder", IDM_MORSE, IDD_MORSE, &MorseScreen, nullptr, u"Zephtor.htm#MorseCode"},
+    {u"Tools", u"R/C/I Calculator", IDM_RCI, IDD_RCI, nullptr, &RciCalculator, u"Zephtor.htm#RCICalc"},
+    {u"Tools", u"Reactance", IDM_REACTANCE, IDD_REACTANCE, nullptr, &Reactance, u"Zephtor.htm#Reactance"},
+    {u"Tools", u"Resistor Color Code", IDM_COLOR_CODE, IDD_COLOR_CODE, &ColorCodeScreen, nullptr, u"Zephtor.htm#ResistorColorCode"},
+    {u"Tools", u"Resonance", IDM_RESONANCE, IDD_RESONANCE, &ResonanceScreen, nullptr, u"Zephtor.htm#Resonance"},
+    {u"Tools", u"Three-Phase Connections", IDM_THREE_PHASE, IDD_THREE_PHASE, &ThreePhaseScreen, nullptr, u"Zephtor.htm#ThreePhasePower"},
+    {u"Reference", u"7400 Series Logic Chips", IDM_CHIPS, IDD_CHIPS, nullptr, &ChipReference, u"Zephtor.htm#ChipReference"},
+    {u"Reference", u"Basic Op-Amp Circuits", IDM_OP_AMPS, IDD_OP_AMPS, &OpAmpsScreen, nullptr, u"Zephtor.htm#OpAmps"},
+    {u"Reference", u"Citizens Band Frequencies", IDM_CITIZENS_BAND, IDD_CITIZENS_BAND, &CitizensBandScreen, nullptr, u"Zephtor.htm#CitizensBand"},
+    {u"Reference", u"Common Connectors", IDM_CONNECTORS, IDD_CONNECTORS, &ConnectorsScreen, nullptr, u"Zephtor.htm#CommonConnectors"},
+    {u"Reference", u"Copper Wire Characteristics", IDM_COPPER_WIRE, IDD_COPPER_WIRE, &CopperWireScreen, nullptr, u"Zephtor.htm#CopperWire"},
+    {u"Reference", u"Dialectric Constants", IDM_DIELECTRIC, IDD_DIELECTRIC, &DielectricScreen, nullptr, u"Zephtor.htm#DialectricConstants"},
+    {u"Reference", u"K Factors For Attenuator Loss", IDM_K_FACTORS, IDD_K_FACTORS, &KFactorsScreen, nullptr, u"Zephtor.htm#KFactors"},
+    {u"Reference", u"Metal/Alloy Resistances", IDM_METALS, IDD_METALS, &MetalsScreen, nullptr, u"Zephtor.htm#MetalAlloyResistances"},
+    {u"Reference", u"Radio Frequency Spectrum", IDM_RF_SPECTRUM, IDD_RF_SPECTRUM, &RadioSpectrumScreen, nullptr, u"Zephtor.htm#RadioFrequencySpectrum"},
+    {u"Reference", u"Schematic Symbols", IDM_SYMBOLS, IDD_SYMBOLS, &SchematicSymbolsScreen, nullptr, u"Zephtor.htm#SchematicSymbols"},
+    {u"Reference", u"TV Channels", IDM_TV_CHANNELS, IDD_TV_CHANNELS, &TvChannelsScreen, nullptr, u"Zephtor.htm#TVChannels"},
+    {u"Help", u"About Zephtor", IDM_ABOUT, IDD_ABOUT, &AboutScreen, nullptr, nullptr},
+};
+const int ScreenTableSize = int(sizeof ScreenTable / sizeof ScreenTable[0]);
+
+namespace {
+
+constexpr LPCWSTR kHelpContents = u"Zephtor.htm#Main_Contents";
+
+HWND ScreenOf(const ScreenRow& row) { return row.tabbed ? row.tabbed->Screen : *row.screen; }
+
+void HideCurrentScreen() {
+    if (CurrentScreen) ShowWindow(CurrentScreen, SW_HIDE);
+}
+
+void ShowScreen(const ScreenRow& row) {
+    HideCurrentScreen();
+    CurrentScreen = ScreenOf(row);
+    ShowWindow(CurrentScreen, SW_SHOWNORMAL);
+    HWND top = row.tabbed ? row.tabbed->CurrentPage : CurrentScreen;
+    if (row.tabbed) ShowWindow(top, SW_SHOWNORMAL);
+    SetWindowPos(top, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SHSipPreference(MainWindow, SIP_DOWN);
+}
+
+void ShowHelp(LPCWSTR anchor) {
+    // The viewer may change the command line it is given, so it gets a copy.
+    WCHAR commandLine[64];
+    int n = 0;
+    for (; anchor[n] && n < 63; ++n) commandLine[n] = anchor[n];
+    commandLine[n] = 0;
+    PROCESS_INFORMATION process;
+    CreateProcessW(u"PegHelp.exe", commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, &process);
+}
+
+void ShowContextHelp() {
+    if (!CurrentScreen) return;
+    for (const ScreenRow& row : ScreenTable)
+        if (row.helpAnchor && ScreenOf(row) == CurrentScreen) {
+            ShowHelp(row.helpAnchor);
+            return;
+        }
+}
+
+void Exit() {
+    SHSipPreference(MainWindow, SIP_DOWN);
+    SendMessageW(MainWindow, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(MainWindow));
+    SendMessageW(MainWindow, WM_CLOSE, 0, 0);
+}
+
+}  // namespace
+
+void HandleMainCommand(WORD command) {
+    switch (command) {
+    case IDM_EXIT:
+    case IDOK:
+        Exit();
+        return;
+    case IDM_HELP_CONTENTS:
+        ShowHelp(kHelpContents);
+        return;
+    case IDM_CONTEXT_HELP:
+        ShowContextHelp();
+        return;
+    default:
+        for (const ScreenRow& row : ScreenTable)
+            if (row.command == command) ShowScreen(row);
+    }
+}

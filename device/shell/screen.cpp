@@ -1,0 +1,75 @@
+// What every screen shares: one look (a red bold title over a one-pixel rule) and one
+// set of reactions (Done returns to the home view; default processing is done on
+// behalf of the main window, so the screens behave as parts of one program).
+#include <aygshell.h>
+
+#include "resources/resource.h"
+#include "shell/shell.h"
+
+namespace {
+
+constexpr COLORREF kTitleColour = RGB(255, 0, 0);
+
+HFONT CreateTitleFont() {
+    LOGFONTW font{};
+    font.lfHeight = 13;
+    font.lfWeight = 800;
+    font.lfCharSet = 255;
+    font.lfPitchAndFamily = 16;
+    const char16_t face[] = u"Tahoma";
+    for (int i = 0; face[i]; ++i) font.lfFaceName[i] = face[i];
+    return CreateFontIndirectW(&font);
+}
+
+}  // namespace
+
+INT_PTR CommonScreenMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, DWORD flags) {
+    switch (msg) {
+    case WM_INITDIALOG:
+        InitialiseScreen(dlg, flags);
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+        return ColourScreenStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_COMMAND:
+        if (LOWORD(wParam) != IDOK) return 0;
+        ReturnToHomeView();
+        return TRUE;
+    default:
+        return DefaultScreenAnswer(msg, wParam, lParam);
+    }
+}
+
+void InitialiseScreen(HWND screen, DWORD flags) {
+    SHINITDLGINFO info{SHIDIM_FLAGS, screen, flags};
+    SHInitDialog(&info);
+    if (HWND title = GetDlgItem(screen, IDC_TITLE))
+        SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(CreateTitleFont()), TRUE);
+}
+
+INT_PTR ColourScreenStatic(HDC hdc, HWND control) {
+    if (GetDlgCtrlID(control) != IDC_TITLE) return 0;
+    SetTextColor(hdc, kTitleColour);
+    return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+}
+
+void ReturnToHomeView() {
+    if (CurrentScreen) ShowWindow(CurrentScreen, SW_HIDE);
+    SHSipPreference(MainWindow, SIP_DOWN);
+    CurrentScreen = nullptr;
+}
+
+INT_PTR DefaultScreenAnswer(UINT msg, WPARAM wParam, LPARAM lParam) { return DefWindowProcW(MainWindow, msg, wParam, lParam); }
+
+INT_PTR CALLBACK DoneScreenProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return CommonScreenMessage(dlg, msg, wParam, lParam, kFlagsDone);
+}
+
+INT_PTR CALLBACK DoneSipDownScreenProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return CommonScreenMessage(dlg, msg, wParam, lParam, kFlagsDoneSipDown);
+}
+
+INT_PTR CALLBACK PageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
+    // Pages leave every colour to the platform.
+    if (msg == WM_CTLCOLORSTATIC) return DefaultScreenAnswer(msg, wParam, lParam);
+    return CommonScreenMessage(dlg, msg, wParam, lParam, kFlagsPage);
+}

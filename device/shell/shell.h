@@ -1,0 +1,72 @@
+// The application shell: program-wide state owned by the shell and alive for the whole
+// run, and what the screens call on it.
+#pragma once
+
+#include <windows.h>
+
+// The instance handle: every resource is loaded from the program's own module.
+extern HINSTANCE Instance;
+extern HWND MainWindow;
+extern HWND StartupProgressBar;
+extern HWND MenuBar;
+// True from load until start-up has created everything; selects the splash in painting.
+extern bool Initialising;
+// The screen now shown, or none while the home view shows.
+extern HWND CurrentScreen;
+
+// A screen whose body is a tab control, and the pages shown under its tabs.
+struct TabbedScreen {
+    HWND Screen;
+    HWND Pages[3];
+    int PageCount;
+    HWND CurrentPage;
+};
+extern TabbedScreen ChipReference;
+extern TabbedScreen Reactance;
+extern TabbedScreen RciCalculator;
+extern TabbedScreen EnergyStored;
+extern TabbedScreen TimerDesign;
+
+// Screen handles, filled once by start-up.
+extern HWND SchematicSymbolsScreen;
+extern HWND TvChannelsScreen;
+extern HWND RadioSpectrumScreen;
+extern HWND AboutScreen;
+extern HWND ColorCodeScreen;
+extern HWND DielectricScreen;
+extern HWND ResonanceScreen;
+extern HWND ImpedanceScreen;
+extern HWND OpAmpsScreen;
+extern HWND KFactorsScreen;
+extern HWND MetalsScreen;
+extern HWND OhmsLawScreen;
+extern HWND MorseScreen;
+extern HWND ConnectorsScreen;
+extern HWND CitizensBandScreen;
+extern HWND ThreePhaseScreen;
+extern HWND DeltaWyeScreen;
+extern HWND CopperWireScreen;
+
+int StartUp(HINSTANCE instance);
+LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Navigation (main window commands).
+void HandleMainCommand(WORD command);
+
+// What every screen shares: shell initialisation with its flags and the title font,
+// the red title, Done, and default processing on behalf of the main window.
+constexpr DWORD kFlagsDoneSipDown = 13;
+constexpr DWORD kFlagsDone = 5;
+constexpr DWORD kFlagsPage = 4;
+void InitialiseScreen(HWND screen, DWORD flags);
+INT_PTR ColourScreenStatic(HDC hdc, HWND control);
+void ReturnToHomeView();
+INT_PTR DefaultScreenAnswer(UINT msg, WPARAM wParam, LPARAM lParam);
+// The whole common handling of a screen's message, initialisation included.
+INT_PTR CommonScreenMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, DWORD flags);
+
+// Handlers of screens whose body has no handling of its own beyond the common rules.
+INT_PTR CALLBACK DoneScreenProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK DoneSipDownScreenProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK PageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK AboutProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
