@@ -12,10 +12,13 @@ struct ProgressState : ControlData {
     int low = 0, high = 100, pos = 0, step = 10;
 };
 
+// The bar shows every change at once, even while its program is busy and not
+// pumping messages (start-up steps it between long pieces of work).
 void SetPosition(HWND hwnd, int pos) {
     auto& s = StateOf<ProgressState>(hwnd);
     s.pos = std::clamp(pos, s.low, s.high);
     InvalidateRect(hwnd, nullptr, FALSE);
+    UpdateWindow(hwnd);
 }
 
 void Paint(HWND hwnd) {
@@ -57,7 +60,7 @@ LRESULT CALLBACK ProgressProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case PBM_STEPIT:
         // Past the end the bar starts over from the beginning.
-        SetPosition(hwnd, s.pos + s.step > s.high ? s.low + (s.pos + s.step - s.high) : s.pos + s.step);
+        SetPosition(hwnd, s.pos + s.step > s.high ? s.low : s.pos + s.step);
         return old;
     case PBM_GETPOS: return s.pos;
     default: return DefWindowProcW(hwnd, msg, wParam, lParam);

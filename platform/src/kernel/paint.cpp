@@ -3,6 +3,7 @@
 // children cut it down, so windows may paint in any order.
 #include <algorithm>
 
+#include "backend/backend.h"
 #include "gdi/gdi.h"
 #include "kernel/internal.h"
 #include "kernel/kernel.h"
@@ -83,6 +84,8 @@ BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL) {
     return TRUE;
 }
 
+// What a window paints outside the message loop is on the screen at once, as on the
+// handheld, where the shell's bars draw themselves whatever the program is doing.
 BOOL UpdateWindow(HWND hwnd) {
     Window* w = Find(hwnd);
     if (!w) return FALSE;
@@ -90,6 +93,10 @@ BOOL UpdateWindow(HWND hwnd) {
         SendMessageW(hwnd, WM_PAINT, 0, 0);
         if ((w = Find(hwnd))) w->hasUpdate = false;
     }
+    ForEachWindow([](Window& chrome) {
+        if (chrome.shellChrome && chrome.hasUpdate && IsVisibleOnScreen(chrome)) UpdateWindow(chrome.handle);
+    });
+    CurrentBackend().Present(Framebuffer());
     return TRUE;
 }
 
