@@ -1,0 +1,49 @@
+# Shell helpers of the windowed tests, which run under a virtual X display.
+# The including script sets "scratch" and "pids" and defines pass and fail.
+
+# Waits up to five seconds for a line matching PATTERN in FILE.
+wait_for() {
+  i=0
+  while [ $i -lt 50 ]; do
+    grep -q -- "$2" "$1" 2>/dev/null && return 0
+    sleep 0.1; i=$((i + 1))
+  done
+  return 1
+}
+# Sends COMMAND to the program until its output has a line matching PATTERN (the
+# machine may be busy: input from X and from the script arrive in their own time).
+ask_until() {
+  i=0
+  while [ $i -lt 25 ]; do
+    echo "$1" >&3
+    wait_for_briefly "$scratch/out" "$2" && return 0
+    i=$((i + 1))
+  done
+  return 1
+}
+wait_for_briefly() {
+  j=0
+  while [ $j -lt 4 ]; do
+    grep -q -- "$2" "$1" 2>/dev/null && return 0
+    sleep 0.1; j=$((j + 1))
+  done
+  return 1
+}
+window_of() {
+  i=0
+  while [ $i -lt 50 ]; do
+    w=$(xdotool search --pid "$1" --name '^Zephtor$' 2>/dev/null | head -n 1)
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.1; i=$((i + 1))
+  done
+  return 1
+}
+# A finished child stays a zombie until it is waited for, so look at its state.
+alive() { [ -r "/proc/$1/stat" ] && ! grep -q '^[0-9]* ([^)]*) Z' "/proc/$1/stat"; }
+# Sets code to the exit status of process $1, or "running" after five seconds.
+exit_code_of() {
+  i=0
+  while [ $i -lt 50 ] && alive "$1"; do sleep 0.1; i=$((i + 1)); done
+  if alive "$1"; then code=running; else wait "$1"; code=$?; fi
+}
+
