@@ -25,6 +25,7 @@ struct Glyph {
 struct SizedFace {
     FT_Face face = nullptr;
     int pixels = 0;
+    bool overstrike = false;  // bold drawn by striking each glyph twice, a pixel apart
     int ascent = 0, descent = 0, height = 0;
     std::map<char16_t, Glyph> glyphs;
 };
@@ -32,7 +33,7 @@ struct SizedFace {
 struct FontSystem {
     FT_Library library = nullptr;
     std::map<std::string, FT_Face> faces;
-    std::map<std::tuple<std::string, int>, std::unique_ptr<SizedFace>> sized;
+    std::map<std::tuple<std::string, int, bool>, std::unique_ptr<SizedFace>> sized;
     bool reportedMissing = false;
 };
 
@@ -65,7 +66,8 @@ SizedFace* Sized(const LOGFONTW& lf) {
     if (!fs.library && FT_Init_FreeType(&fs.library)) return nullptr;
     std::string file = FileFor(lf);
     int pixels = lf.lfHeight == 0 ? 11 : std::abs(int(lf.lfHeight));
-    auto key = std::make_tuple(file, pixels);
+    bool bold = lf.lfWeight >= 600;
+    auto key = std::make_tuple(file, pixels, bold);
     auto it = fs.sized.find(key);
     if (it != fs.sized.end()) return it->second.get();
     FT_Face& face = fs.faces[file];
@@ -78,6 +80,10 @@ SizedFace* Sized(const LOGFONTW& lf) {
     auto sized = std::make_unique<SizedFace>();
     sized->face = face;
     sized->pixels = pixels;
+    // The bold face's built-in bitmaps have the regular strokes, so bold is made the way
+    // the handheld's GDI makes it when a face has no bold cut: a second strike one pixel
+    // to the right.
+    sized->overstrike = bold;
     FT_Set_Pixel_Sizes(face, 0, FT_UInt(pixels));
     sized->ascent = int((face->size->metrics.ascender + 63) >> 6);
     sized->descent = int((-face->size->metrics.descender + 63) >> 6);
@@ -98,12 +104,18 @@ const Glyph& GlyphFor(SizedFace& sf, char16_t ch) {
         g.width = int(bm.width);
         g.height = int(bm.rows);
         g.advance = int((slot->advance.x + 32) >> 6);
-        g.alpha.resize(size_t(g.width) * size_t(g.height));
+        int extra = sf.overstrike ? 1 : 0;
+        g.width += extra;
+        g.advance += extra;
+        g.alpha.assign(size_t(g.width) * size_t(g.height), 0);
         for (int y = 0; y < g.height; ++y) {
             const uint8_t* row = bm.buffer + y * bm.pitch;
-            for (int x = 0; x < g.width; ++x) {
+            for (int x = 0; x < int(bm.width); ++x) {
                 uint8_t a = bm.pixel_mode == FT_PIXEL_MODE_MONO ? ((row[x >> 3] >> (7 - (x & 7))) & 1) * 255 : row[x];
-                g.alpha[size_t(y) * size_t(g.width) + size_t(x)] = a;
+                for (int dx = 0; dx <= extra; ++dx) {
+                    uint8_t& out = g.alpha[size_t(y) * size_t(g.width) + size_t(x + dx)];
+                    out = std::max(out, a);
+                }
             }
         }
     }

@@ -240,8 +240,9 @@ void InvalidateScreenArea(const RECT& screenRect) {
 void AddUpdate(Window& w, const RECT& rect, bool erase) {
     RECT clipped, all{0, 0, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top};
     if (!IntersectRect(&clipped, &rect, &all)) return;
-    if (w.hasUpdate) UnionRect(&w.update, &w.update, &clipped);
-    else w.update = clipped;
+    RECT merged = clipped;
+    if (w.hasUpdate) UnionRect(&merged, &w.update, &clipped);
+    w.update = merged;
     w.hasUpdate = true;
     w.eraseUpdate = w.eraseUpdate || erase;
 }
