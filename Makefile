@@ -27,7 +27,7 @@ release: deps
 	cmake --build $(RELEASE) -j$(JOBS)
 
 run: release
-	$(RELEASE)/tests/platform/demo/platform-demo
+	$(RELEASE)/device/zephtor
 
 test: deps
 	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPHTOR_SANITIZE=ON
