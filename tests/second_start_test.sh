@@ -4,13 +4,6 @@
 #   second_start_test.sh PROGRAM      (run inside xvfb-run)
 set -u
 program=$1
-scratch=$(mktemp -d)
-pids=""
-cleanup() { for p in $pids; do kill "$p" 2>/dev/null; done; rm -rf "$scratch"; }
-trap cleanup EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
 . "$(dirname "$0")/windowed_helpers.sh"
 
 "$program" > "$scratch/first" 2>&1 &
@@ -28,5 +21,4 @@ alive $first && pass "the first copy still runs" || fail "the first copy is gone
 viewable && pass "the first copy was brought forward" || fail "the first copy stayed hidden"
 [ "$(xdotool search --name '^Zephtor$' | wc -l)" = 1 ] && pass "exactly one window" || fail "more than one window"
 
-echo "$failures failed"
-[ $failures = 0 ]
+finish

@@ -1,5 +1,16 @@
-# Shell helpers of the windowed tests, which run under a virtual X display.
-# The including script sets "scratch" and "pids" and defines pass and fail.
+# Shell helpers of the windowed tests, which run under a virtual X display: a scratch
+# folder, the programs started (ended at exit), and the count of failed checks.
+scratch=$(mktemp -d)
+pids=""
+cleanup() { for p in $pids; do kill "$p" 2>/dev/null; done; rm -rf "$scratch"; }
+trap cleanup EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+finish() {
+  echo "$failures failed"
+  [ $failures = 0 ]
+}
 
 # Waits up to five seconds for a line matching PATTERN in FILE.
 wait_for() {

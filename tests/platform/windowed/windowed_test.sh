@@ -5,14 +5,6 @@
 #   windowed_test.sh PROGRAM XCLOSE      (run inside xvfb-run)
 set -u
 program=$1 xclose=$2
-scratch=$(mktemp -d)
-pids=""
-cleanup() { for p in $pids; do kill "$p" 2>/dev/null; done; rm -rf "$scratch"; }
-trap cleanup EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
-
 . "$(dirname "$0")/../../windowed_helpers.sh"
 
 # 1. A scripted window at scale 3: its size, a click, typing, and the close button.
@@ -37,5 +29,4 @@ exit_code_of $first
   || { fail "close button: exit code $code"; cat "$scratch/out"; }
 exec 3>&-
 
-echo "$failures failed"
-[ $failures = 0 ]
+finish
