@@ -94,6 +94,12 @@
 #define IDM_TIMER 40053
 #define IDM_CONTEXT_HELP 51928
 
-// Controls shared by screens
+// Controls (ids repeat across screens)
 #define IDC_VERSION 1006
+#define IDC_CURRENT 1006
+#define IDC_RESISTANCE 1007
 #define IDC_TITLE 1008
+#define IDC_CALCULATE 1009
+#define IDC_CLEAR 1011
+#define IDC_POWER 1012
+#define IDC_VOLTAGE 1024

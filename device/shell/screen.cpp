@@ -58,6 +58,10 @@ void ReturnToHomeView() {
     CurrentScreen = nullptr;
 }
 
+void RaiseInputPanelOnFieldFocus(WPARAM commandWParam) {
+    if (HIWORD(commandWParam) == EN_SETFOCUS) SHSipPreference(MainWindow, SIP_UP);
+}
+
 INT_PTR DefaultScreenAnswer(UINT msg, WPARAM wParam, LPARAM lParam) { return DefWindowProcW(MainWindow, msg, wParam, lParam); }
 
 INT_PTR CALLBACK DoneScreenProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -65,6 +65,10 @@ INT_PTR DefaultScreenAnswer(UINT msg, WPARAM wParam, LPARAM lParam);
 // The whole common handling of a screen's message, initialisation included.
 INT_PTR CommonScreenMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, DWORD flags);
 
+// On screens that take typed input: an edit field that gains the focus raises the input
+// panel, always on behalf of the main window.
+void RaiseInputPanelOnFieldFocus(WPARAM commandWParam);
+
 // Handlers of screens whose body has no handling of its own beyond the common rules.
 INT_PTR CALLBACK DoneScreenProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK DoneSipDownScreenProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);

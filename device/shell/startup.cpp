@@ -4,6 +4,7 @@
 #include <aygshell.h>
 #include <commctrl.h>
 
+#include "calculators/calculators.h"
 #include "resources/resource.h"
 #include "shell/shell.h"
 
@@ -64,7 +65,7 @@ const Creation kCreationOrder[] = {
     {IDD_OP_AMPS, &OpAmpsScreen, nullptr, DoneScreenProc, 1},
     {IDD_K_FACTORS, &KFactorsScreen, nullptr, DoneSipDownScreenProc, 0},
     {IDD_METALS, &MetalsScreen, nullptr, DoneSipDownScreenProc, 0},
-    {IDD_OHMS_LAW, &OhmsLawScreen, nullptr, DoneScreenProc, 0},
+    {IDD_OHMS_LAW, &OhmsLawScreen, nullptr, OhmsLawProc, 0},
     {IDD_MORSE, &MorseScreen, nullptr, DoneScreenProc, 1},
     {IDD_CHIPS, &ChipReference.Screen, nullptr, DoneSipDownScreenProc, 0},
     {IDD_PART_SELECTION, &ChipReference.Pages[0], &ChipReference, PageProc, 0},

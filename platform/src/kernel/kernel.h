@@ -71,7 +71,7 @@ void InjectStylusMove(POINT screen);
 void InjectStylusUp(POINT screen);
 void InjectKey(UINT vk, bool down);
 void InjectCharacter(WCHAR ch);
-void SetKeyState(UINT vk, bool down);
+void SetKeyState(UINT vk, bool down);  // as if the key had been handled already
 void RequestHostClose();
 
 // Handles every queued message and paint without waiting for input (tests and

@@ -135,6 +135,14 @@ void PaintAll() {
     }
 }
 
+void SetKeyState(UINT vk, bool down) { State().keysDown[vk] = down; }
+
+// The key state a handler sees is the state as of the message it handles, not as of
+// the keys pressed since (Ctrl pressed and released before X is handled still counts).
+void TrackKeyState(const MSG& msg) {
+    if (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) State().keysDown[UINT(msg.wParam)] = msg.message == WM_KEYDOWN;
+}
+
 void PumpPendingMessages() {
     auto& s = State();
     while (!s.queue.empty() || AnythingToPaint()) {
@@ -144,6 +152,7 @@ void PumpPendingMessages() {
         }
         MSG msg = s.queue.front();
         s.queue.pop_front();
+        TrackKeyState(msg);
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -179,13 +188,9 @@ void InjectStylusUp(POINT screen) {
     Post(target, WM_LBUTTONUP, 0, MAKELPARAM(c.x, c.y));
 }
 
-void SetKeyState(UINT vk, bool down) { State().keysDown[vk] = down; }
-
+// A key with no window to go to is still queued, so that the key state follows it.
 void InjectKey(UINT vk, bool down) {
-    if (vk == VK_SHIFT || vk == VK_CONTROL) SetKeyState(vk, down);
-    HWND target = KeyboardTarget();
-    if (!target) return;
-    Post(target, down ? WM_KEYDOWN : WM_KEYUP, vk, down ? 1 : LPARAM(0xC0000001));
+    Post(KeyboardTarget(), down ? WM_KEYDOWN : WM_KEYUP, vk, down ? 1 : LPARAM(0xC0000001));
 }
 
 void InjectCharacter(WCHAR ch) {
@@ -247,6 +252,7 @@ BOOL GetMessageW(LPMSG msg, HWND, UINT, UINT) {
         if (!s.queue.empty()) {
             *msg = s.queue.front();
             s.queue.pop_front();
+            TrackKeyState(*msg);
             return TRUE;
         }
         if (s.quitPending) {
@@ -274,7 +280,8 @@ BOOL GetMessageW(LPMSG msg, HWND, UINT, UINT) {
 BOOL TranslateMessage(const MSG* msg) {
     if (!msg || msg->message != WM_KEYDOWN) return FALSE;
     WCHAR ch = msg->wParam == VK_PACKET ? WCHAR(HIWORD(msg->lParam)) : CharacterForKey(UINT(msg->wParam));
-    if (!ch) return FALSE;
+    // A key-down counts as translated whether or not it makes a character.
+    if (!ch) return TRUE;
     Post(msg->hwnd, WM_CHAR, ch, msg->lParam, true);
     return TRUE;
 }
