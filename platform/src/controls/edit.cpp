@@ -8,7 +8,7 @@ namespace platform {
 namespace {
 
 constexpr int kMargin = 2;
-constexpr size_t kNoLimit = 0x7FFFFFFE;
+constexpr size_t kNoLimit = 0x7FFE;  // the handheld's largest single-line limit
 
 struct EditState : ControlData {
     std::u16string text;
@@ -76,20 +76,21 @@ bool ReplaceSelection(HWND hwnd, std::u16string text) {
     size_t start = SelStart(s), end = SelEnd(s);
     text = Filtered(hwnd, text);
     size_t room = s.limit - std::min(s.limit, s.text.size() - (end - start));
-    if (text.size() > room) {
-        text.resize(room);
-        NotifyParent(hwnd, EN_MAXTEXT);
-    }
+    bool truncated = text.size() > room;
+    if (truncated) text.resize(room);
     std::u16string candidate = s.text.substr(0, start) + text + s.text.substr(end);
     if (!(Style(hwnd) & ES_AUTOHSCROLL)) {
         HDC hdc = GetDC(hwnd);
         SelectObject(hdc, ControlFont(hwnd));
         while (!text.empty() && TextWidth(hdc, candidate) > InnerWidth(hwnd)) {
             text.pop_back();
+            truncated = true;
             candidate = s.text.substr(0, start) + text + s.text.substr(end);
         }
         ReleaseDC(hwnd, hdc);
     }
+    // Also when what is typed does not fit the width of a field that does not scroll.
+    if (truncated) NotifyParent(hwnd, EN_MAXTEXT);
     if (text.empty() && start == end) return false;
     s.text = candidate;
     s.caret = s.anchor = start + text.size();
@@ -221,7 +222,9 @@ LRESULT GetSelection(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     auto& s = S(hwnd);
     if (wParam) *reinterpret_cast<DWORD*>(wParam) = DWORD(SelStart(s));
     if (lParam) *reinterpret_cast<DWORD*>(lParam) = DWORD(SelEnd(s));
-    return MAKELONG(std::min<size_t>(SelStart(s), 0xFFFF), std::min<size_t>(SelEnd(s), 0xFFFF));
+    // Positions that do not fit a word make the packed answer -1.
+    if (SelEnd(s) > 0xFFFF) return -1;
+    return MAKELONG(SelStart(s), SelEnd(s));
 }
 
 void SetSelection(HWND hwnd, int start, int end) {

@@ -160,7 +160,9 @@ int RunModal(HWND box, HWND owner) {
     if (ownerWasEnabled) EnableWindow(owner, FALSE);
     ModalStack().push_back(box);
     ShowWindow(box, SW_SHOW);
-    SetFocus(box);
+    // The default button has the focus, so the space bar presses it.
+    HWND defaultButton = GetDlgItem(box, StateOf<BoxState>(box).defaultButton);
+    SetFocus(defaultButton ? defaultButton : box);
     int result = 0;
     MSG msg;
     while (IsWindow(box) && !(result = StateOf<BoxState>(box).result)) {
