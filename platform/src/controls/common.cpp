@@ -58,6 +58,7 @@ void RegisterBuiltinClasses() {
     RegisterButtonClass();
     RegisterEditClass();
     RegisterProgressClass();
+    RegisterTabClass();
     RegisterMessageBoxClass();
     RegisterShellClasses();
 }

@@ -32,6 +32,7 @@ void RegisterStaticClass();
 void RegisterButtonClass();
 void RegisterEditClass();
 void RegisterProgressClass();
+void RegisterTabClass();
 void RegisterMessageBoxClass();
 void RegisterDialogClass();
 void RegisterShellClasses();

@@ -382,6 +382,9 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, in
 }
 
 int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
+    // A brush may also be given as a system colour index plus one (as a class background).
+    uintptr_t value = reinterpret_cast<uintptr_t>(brush);
+    if (value >= 1 && value <= COLOR_STATICTEXT + 1) brush = GetSysColorBrush(int(value) - 1);
     GdiObject* b = FindObject(brush);
     if (!rect || !b || b->kind != GdiObject::Brush) return 0;
     if (!b->nullBrush) FillSolid(hdc, *rect, b->color);

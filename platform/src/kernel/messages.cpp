@@ -335,6 +335,8 @@ LRESULT DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT:
         w->text = lParam ? std::u16string(reinterpret_cast<LPCWSTR>(lParam)) : std::u16string();
         InvalidateRect(hwnd, nullptr, TRUE);
+        // The navigation bar shows the title of the program in front.
+        if (!w->parent) ShellWindowsChanged();
         return TRUE;
     case WM_GETTEXT: {
         auto* out = reinterpret_cast<LPWSTR>(lParam);

@@ -66,9 +66,17 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
     return TRUE;
 }
 
-BOOL ValidateRect(HWND hwnd, const RECT*) {
+BOOL ValidateRect(HWND hwnd, const RECT* rect) {
     Window* w = Find(hwnd);
     if (!w) return FALSE;
+    // A rectangle validates only what it covers; the rest stays to be painted.
+    Region left = rect && w->hasUpdate ? SubtractRect(Region{w->update}, *rect) : Region{};
+    if (!left.empty()) {
+        RECT box = left.front();
+        for (const RECT& r : left) UnionRect(&box, &box, &r);
+        w->update = box;
+        return TRUE;
+    }
     w->hasUpdate = false;
     w->eraseUpdate = false;
     return TRUE;

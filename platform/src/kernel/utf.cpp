@@ -8,6 +8,8 @@ std::string ToUtf8(const std::u16string& text) {
         uint32_t c = text[i];
         if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
             c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        else if (c >= 0xD800 && c < 0xE000)
+            c = 0xFFFD;  // half a pair stands for nothing
         if (c < 0x80) {
             out.push_back(char(c));
         } else if (c < 0x800) {
@@ -41,6 +43,9 @@ std::u16string FromUtf8(const std::string& text) {
             if ((n & 0xC0) != 0x80) ok = false;
             else c = (c << 6) | (n & 0x3F);
         }
+        // Longer forms than a code point needs, and surrogates, are not UTF-8 either.
+        static const uint32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+        if (ok && (c < kLeast[extra] || (c >= 0xD800 && c < 0xE000))) ok = false;
         if (!ok || c > 0x10FFFF) {
             out.push_back(u'\xFFFD');
             ++i;

@@ -77,6 +77,8 @@ void PlaceInZOrder(Window& w, HWND insertAfter) {
         if (insertAfter == HWND_TOPMOST) w.exStyle |= WS_EX_TOPMOST;
         if (insertAfter == HWND_NOTOPMOST) w.exStyle &= ~DWORD(WS_EX_TOPMOST);
         if (insertAfter == HWND_BOTTOM) {
+            // A topmost window sent to the bottom stops being topmost.
+            w.exStyle &= ~DWORD(WS_EX_TOPMOST);
             InsertTopLevel(w.handle, false);
         } else if (insertAfter == HWND_TOP || insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) {
             InsertTopLevel(w.handle, true);
@@ -391,6 +393,8 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
         w->style &= ~DWORD(WS_VISIBLE);
         if (onScreen) InvalidateScreenArea(ScreenRect(*w));
         ReleaseFocusWithin(hwnd);
+        // Another screen may now be in front: the navigation bar speaks for it.
+        ShellWindowsChanged();
         return TRUE;
     }
     if (!wasVisible) {
@@ -447,9 +451,12 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
                    (r.bottom - r.top) != (w->rect.bottom - w->rect.top);
     bool moved = r.left != w->rect.left || r.top != w->rect.top;
     w->rect = r;
+    std::vector<HWND> siblingsBefore = SiblingList(*w);
     if (!(flags & SWP_NOZORDER)) PlaceInZOrder(*w, insertAfter);
+    // A window that goes down the z-order uncovers what it covered of the windows it passes.
+    bool reordered = SiblingList(*w) != siblingsBefore;
     bool redraw = !(flags & SWP_NOREDRAW);
-    if (redraw && onScreen && (moved || resized)) InvalidateScreenArea(before);
+    if (redraw && onScreen && (moved || resized || reordered)) InvalidateScreenArea(before);
     if (redraw && (moved || resized || !(flags & SWP_NOZORDER))) InvalidateTree(*w);
     if (resized) SendMessageW(hwnd, WM_SIZE, 0, MAKELPARAM(r.right - r.left, r.bottom - r.top));
     if (flags & SWP_SHOWWINDOW) ShowWindow(hwnd, SW_SHOWNA);

@@ -144,7 +144,8 @@ bool ParseResourceImage(const uint8_t* begin, const uint8_t* end, std::vector<Re
         // The first entry of every .res file is an empty marker.
         if (dataSize || !(e.type.isOrdinal && e.type.ordinal == 0)) out.push_back(e);
     }
-    return r.ok;
+    // Bytes too few for a header are a header cut short.
+    return r.ok && r.p == end;
 }
 
 void UseResourceImage(const uint8_t* begin, const uint8_t* end) {
@@ -222,7 +223,11 @@ HMODULE GetModuleHandleW(LPCWSTR moduleName) { return moduleName ? nullptr : Pro
 HRSRC FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type) {
     if (!IsProgramModule(module)) return nullptr;
     const ResourceEntry* e = FindEntry(type, name);
-    if (!e) SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+    if (!e) {
+        bool typeKnown = false;
+        for (const auto& any : Store().entries) typeKnown = typeKnown || NameMatches(any.type, type);
+        SetLastError(typeKnown ? ERROR_RESOURCE_NAME_NOT_FOUND : ERROR_RESOURCE_TYPE_NOT_FOUND);
+    }
     return reinterpret_cast<HRSRC>(const_cast<ResourceEntry*>(e));
 }
 

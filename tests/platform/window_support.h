@@ -1,0 +1,150 @@
+// Helpers shared by the window, paint, resource and shell tests: a window class whose
+// procedure a test can hook, solid-coloured windows, a recorder of the messages sent
+// with their parameters, and framebuffer inspection.
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "gdi/gdi.h"
+#include "kernel/internal.h"
+#include "kernel/kernel.h"
+#include "support.h"
+
+namespace wtest {
+
+// A test may take over any message of a probe window: answer true and set the result.
+using Hook = std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT&)>;
+
+inline Hook& ProbeHook() {
+    static Hook hook;
+    return hook;
+}
+
+inline LRESULT CALLBACK ProbeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (ProbeHook() && ProbeHook()(hwnd, msg, wParam, lParam, result)) return result;
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+inline constexpr const char16_t* kProbe = u"Probe";
+
+// Registers a probe class; the window system forgets classes between tests.
+inline bool RegisterProbe(const char16_t* name = kProbe, HBRUSH background = nullptr) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ProbeProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    return RegisterClassW(&wc) != 0;
+}
+
+inline uint32_t Pixel(COLORREF c) { return platform::PixelFromColor(c); }
+
+// A probe class whose default erase fills it with one colour, named after the colour.
+inline std::u16string SolidClass(COLORREF colour) {
+    static const char16_t digits[] = u"0123456789ABCDEF";
+    std::u16string name = u"Solid";
+    for (int shift = 20; shift >= 0; shift -= 4) name.push_back(digits[(colour >> shift) & 0xF]);
+    RegisterProbe(name.c_str(), CreateSolidBrush(colour));
+    return name;
+}
+
+// A visible window painted in one colour: top-level (screen coordinates) without a
+// parent, otherwise a child (parent client coordinates).
+inline HWND SolidWindow(COLORREF colour, RECT r, HWND parent = nullptr, DWORD extraStyle = 0) {
+    std::u16string cls = SolidClass(colour);
+    DWORD style = WS_VISIBLE | extraStyle | (parent ? WS_CHILD : WS_POPUP);
+    return CreateWindowExW(0, cls.c_str(), u"", style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
+                           nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+inline HWND Probe(const char16_t* title, RECT r, DWORD style, HWND parent = nullptr, int id = 0) {
+    return CreateWindowExW(0, kProbe, title, style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
+                           reinterpret_cast<HMENU>(uintptr_t(id)), GetModuleHandleW(nullptr), nullptr);
+}
+
+struct Sent {
+    HWND hwnd;
+    UINT msg;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// Every message of the given kinds sent to any window, with its parameters.
+class Recorder {
+public:
+    explicit Recorder(std::set<UINT> messages) : messages_(std::move(messages)) {
+        platform::SetMessageObserver([this](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+            if (messages_.count(msg)) sent_.push_back(Sent{hwnd, msg, wParam, lParam});
+        });
+    }
+    ~Recorder() { platform::SetMessageObserver(nullptr); }
+    const std::vector<Sent>& All() const { return sent_; }
+    std::vector<Sent> To(HWND hwnd, UINT msg) const {
+        std::vector<Sent> out;
+        for (const auto& s : sent_)
+            if (s.hwnd == hwnd && s.msg == msg) out.push_back(s);
+        return out;
+    }
+    std::vector<Sent> Of(UINT msg) const {
+        std::vector<Sent> out;
+        for (const auto& s : sent_)
+            if (s.msg == msg) out.push_back(s);
+        return out;
+    }
+    void Clear() { sent_.clear(); }
+
+private:
+    std::set<UINT> messages_;
+    std::vector<Sent> sent_;
+};
+
+// Framebuffer inspection over a screen rectangle.
+inline int CountPixels(const RECT& r, uint32_t pixel) {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) n += test::PixelAt(x, y) == pixel;
+    return n;
+}
+
+inline int Area(const RECT& r) { return (r.right - r.left) * (r.bottom - r.top); }
+
+inline bool AllPixels(const RECT& r, uint32_t pixel) { return CountPixels(r, pixel) == Area(r); }
+
+// The smallest rectangle holding every pixel of `area` that differs from `background`
+// (empty when there is none).
+inline RECT InkBox(const RECT& area, uint32_t background) {
+    RECT box{area.right, area.bottom, area.left, area.top};
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (test::PixelAt(x, y) != background) {
+                box.left = std::min<LONG>(box.left, x);
+                box.top = std::min<LONG>(box.top, y);
+                box.right = std::max<LONG>(box.right, x + 1);
+                box.bottom = std::max<LONG>(box.bottom, y + 1);
+            }
+    if (box.right <= box.left) return RECT{0, 0, 0, 0};
+    return box;
+}
+
+// Fixture: a fresh window system with the probe class registered and no hook.
+class WindowTest : public test::PlatformTest {
+protected:
+    void SetUp() override {
+        test::PlatformTest::SetUp();
+        ProbeHook() = nullptr;
+        RegisterProbe();
+    }
+    void TearDown() override {
+        ProbeHook() = nullptr;
+        test::PlatformTest::TearDown();
+    }
+};
+
+}  // namespace wtest
