@@ -4,3 +4,13 @@
 #include <windows.h>
 
 INT_PTR CALLBACK OhmsLawProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK ReactanceProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK InductivePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK CapacitivePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK ResonanceProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK ImpedanceProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK EnergyStoredProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK CapacitorPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK InductorPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK RciCalculatorProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK TimerDesignProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);

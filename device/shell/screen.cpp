@@ -72,8 +72,4 @@ INT_PTR CALLBACK DoneSipDownScreenProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM
     return CommonScreenMessage(dlg, msg, wParam, lParam, kFlagsDoneSipDown);
 }
 
-INT_PTR CALLBACK PageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
-    // Pages leave every colour to the platform.
-    if (msg == WM_CTLCOLORSTATIC) return DefaultScreenAnswer(msg, wParam, lParam);
-    return CommonScreenMessage(dlg, msg, wParam, lParam, kFlagsPage);
-}
+INT_PTR CALLBACK PageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) { return PageMessage(dlg, msg, wParam, lParam); }

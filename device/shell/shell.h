@@ -69,6 +69,20 @@ INT_PTR CommonScreenMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, DW
 // panel, always on behalf of the main window.
 void RaiseInputPanelOnFieldFocus(WPARAM commandWParam);
 
+// What differs between the tabbed screens.
+struct TabbedScreenTraits {
+    TabbedScreen* record;
+    const LPCWSTR* tabTexts;
+    int tabCount;
+    DWORD flags;
+    bool lowersInputPanelOnTabChange;  // the chip reference does, in its own name
+};
+// The whole handling of a tabbed screen's parent: tabs added at initialisation, a change
+// of tab shows its page.
+INT_PTR TabbedScreenMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, const TabbedScreenTraits& traits);
+// The common part of a page's handling (initialisation with flags 4, Done).
+INT_PTR PageMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+
 // Handlers of screens whose body has no handling of its own beyond the common rules.
 INT_PTR CALLBACK DoneScreenProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK DoneSipDownScreenProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);

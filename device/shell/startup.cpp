@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "calculators/calculators.h"
+#include "reference/reference.h"
 #include "resources/resource.h"
 #include "shell/shell.h"
 
@@ -60,14 +61,14 @@ const Creation kCreationOrder[] = {
     {IDD_ABOUT, &AboutScreen, nullptr, AboutProc, 0},
     {IDD_COLOR_CODE, &ColorCodeScreen, nullptr, DoneSipDownScreenProc, 1},
     {IDD_DIELECTRIC, &DielectricScreen, nullptr, DoneSipDownScreenProc, 0},
-    {IDD_RESONANCE, &ResonanceScreen, nullptr, DoneScreenProc, 0},
-    {IDD_IMPEDANCE, &ImpedanceScreen, nullptr, DoneScreenProc, 0},
+    {IDD_RESONANCE, &ResonanceScreen, nullptr, ResonanceProc, 0},
+    {IDD_IMPEDANCE, &ImpedanceScreen, nullptr, ImpedanceProc, 0},
     {IDD_OP_AMPS, &OpAmpsScreen, nullptr, DoneScreenProc, 1},
     {IDD_K_FACTORS, &KFactorsScreen, nullptr, DoneSipDownScreenProc, 0},
     {IDD_METALS, &MetalsScreen, nullptr, DoneSipDownScreenProc, 0},
     {IDD_OHMS_LAW, &OhmsLawScreen, nullptr, OhmsLawProc, 0},
     {IDD_MORSE, &MorseScreen, nullptr, DoneScreenProc, 1},
-    {IDD_CHIPS, &ChipReference.Screen, nullptr, DoneSipDownScreenProc, 0},
+    {IDD_CHIPS, &ChipReference.Screen, nullptr, ChipReferenceProc, 0},
     {IDD_PART_SELECTION, &ChipReference.Pages[0], &ChipReference, PageProc, 0},
     {IDD_PINOUT, &ChipReference.Pages[1], &ChipReference, PageProc, 0},
     {IDD_FUNCTION_TABLE, &ChipReference.Pages[2], &ChipReference, PageProc, 1},
@@ -75,18 +76,18 @@ const Creation kCreationOrder[] = {
     {IDD_CITIZENS_BAND, &CitizensBandScreen, nullptr, DoneSipDownScreenProc, 0},
     {IDD_THREE_PHASE, &ThreePhaseScreen, nullptr, DoneScreenProc, 1},
     {IDD_DELTA_WYE, &DeltaWyeScreen, nullptr, DoneScreenProc, 0},
-    {IDD_REACTANCE, &Reactance.Screen, nullptr, DoneScreenProc, 0},
-    {IDD_INDUCTIVE, &Reactance.Pages[0], &Reactance, PageProc, 0},
-    {IDD_CAPACITIVE, &Reactance.Pages[1], &Reactance, PageProc, 1},
-    {IDD_RCI, &RciCalculator.Screen, nullptr, DoneScreenProc, 0},
+    {IDD_REACTANCE, &Reactance.Screen, nullptr, ReactanceProc, 0},
+    {IDD_INDUCTIVE, &Reactance.Pages[0], &Reactance, InductivePageProc, 0},
+    {IDD_CAPACITIVE, &Reactance.Pages[1], &Reactance, CapacitivePageProc, 1},
+    {IDD_RCI, &RciCalculator.Screen, nullptr, RciCalculatorProc, 0},
     {IDD_RCI_RESISTANCE, &RciCalculator.Pages[0], &RciCalculator, PageProc, 0},
     {IDD_RCI_CAPACITANCE, &RciCalculator.Pages[1], &RciCalculator, PageProc, 0},
     {IDD_RCI_INDUCTANCE, &RciCalculator.Pages[2], &RciCalculator, PageProc, 1},
-    {IDD_ENERGY, &EnergyStored.Screen, nullptr, DoneScreenProc, 0},
-    {IDD_CAPACITOR, &EnergyStored.Pages[0], &EnergyStored, PageProc, 0},
-    {IDD_INDUCTOR, &EnergyStored.Pages[1], &EnergyStored, PageProc, 0},
+    {IDD_ENERGY, &EnergyStored.Screen, nullptr, EnergyStoredProc, 0},
+    {IDD_CAPACITOR, &EnergyStored.Pages[0], &EnergyStored, CapacitorPageProc, 0},
+    {IDD_INDUCTOR, &EnergyStored.Pages[1], &EnergyStored, InductorPageProc, 0},
     {IDD_COPPER_WIRE, &CopperWireScreen, nullptr, DoneSipDownScreenProc, 0},
-    {IDD_TIMER, &TimerDesign.Screen, nullptr, DoneScreenProc, 0},
+    {IDD_TIMER, &TimerDesign.Screen, nullptr, TimerDesignProc, 0},
     {IDD_MONOSTABLE, &TimerDesign.Pages[0], &TimerDesign, PageProc, 0},
     {IDD_ASTABLE, &TimerDesign.Pages[1], &TimerDesign, PageProc, 1},
 };
