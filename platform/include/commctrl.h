@@ -39,3 +39,112 @@ struct TBADDBITMAP {
 #define TBSTYLE_AUTOSIZE 0x10
 #define I_IMAGENONE (-2)
 
+
+// Tab control
+#define WC_TABCONTROLW u"SysTabControl32"
+#define WC_TABCONTROL WC_TABCONTROLW
+#define TCIF_TEXT 0x0001
+#define TCIF_IMAGE 0x0002
+#define TCIF_PARAM 0x0008
+#define TCM_FIRST 0x1300
+#define TCM_GETITEMCOUNT (TCM_FIRST + 4)
+#define TCM_GETCURSEL (TCM_FIRST + 11)
+#define TCM_SETCURSEL (TCM_FIRST + 12)
+#define TCM_INSERTITEMW (TCM_FIRST + 62)
+#define TCM_INSERTITEM TCM_INSERTITEMW
+#define TCN_FIRST (0U - 550U)
+#define TCN_SELCHANGE (TCN_FIRST - 1)
+#define TCN_SELCHANGING (TCN_FIRST - 2)
+#ifndef RC_INVOKED
+struct TCITEMW {
+    UINT mask;
+    DWORD dwState;
+    DWORD dwStateMask;
+    LPWSTR pszText;
+    int cchTextMax;
+    int iImage;
+    LPARAM lParam;
+};
+typedef TCITEMW TCITEM;
+#endif  // RC_INVOKED
+
+// List view
+#define WC_LISTVIEWW u"SysListView32"
+#define WC_LISTVIEW WC_LISTVIEWW
+#define LVS_ICON 0x0000
+#define LVS_REPORT 0x0001
+#define LVS_SMALLICON 0x0002
+#define LVS_LIST 0x0003
+#define LVS_TYPEMASK 0x0003
+#define LVS_SINGLESEL 0x0004
+#define LVS_SHOWSELALWAYS 0x0008
+#define LVS_NOCOLUMNHEADER 0x4000
+#define LVS_NOSORTHEADER 0x8000
+#define LVM_FIRST 0x1000
+#define LVM_GETITEMCOUNT (LVM_FIRST + 4)
+#define LVM_DELETEALLITEMS (LVM_FIRST + 9)
+#define LVM_GETNEXTITEM (LVM_FIRST + 12)
+#define LVM_ENSUREVISIBLE (LVM_FIRST + 19)
+#define LVM_GETITEMSTATE (LVM_FIRST + 44)
+#define LVM_SORTITEMS (LVM_FIRST + 48)
+#define LVM_GETITEMW (LVM_FIRST + 75)
+#define LVM_INSERTITEMW (LVM_FIRST + 77)
+#define LVM_INSERTCOLUMNW (LVM_FIRST + 97)
+#define LVM_GETITEMTEXTW (LVM_FIRST + 115)
+#define LVM_SETITEMTEXTW (LVM_FIRST + 116)
+#define LVM_GETITEM LVM_GETITEMW
+#define LVM_INSERTITEM LVM_INSERTITEMW
+#define LVM_INSERTCOLUMN LVM_INSERTCOLUMNW
+#define LVM_GETITEMTEXT LVM_GETITEMTEXTW
+#define LVM_SETITEMTEXT LVM_SETITEMTEXTW
+#define LVCF_FMT 0x0001
+#define LVCF_WIDTH 0x0002
+#define LVCF_TEXT 0x0004
+#define LVCF_SUBITEM 0x0008
+#define LVCFMT_LEFT 0x0000
+#define LVIF_TEXT 0x0001
+#define LVIF_IMAGE 0x0002
+#define LVIF_PARAM 0x0004
+#define LVIF_STATE 0x0008
+#define LVIS_FOCUSED 0x0001
+#define LVIS_SELECTED 0x0002
+#define LVNI_ALL 0x0000
+#define LVNI_FOCUSED 0x0001
+#define LVNI_SELECTED 0x0002
+#define LVN_FIRST (0U - 100U)
+#define LVN_ITEMCHANGED (LVN_FIRST - 1)
+#define LVN_COLUMNCLICK (LVN_FIRST - 8)
+#ifndef RC_INVOKED
+struct LVCOLUMNW {
+    UINT mask;
+    int fmt;
+    int cx;
+    LPWSTR pszText;
+    int cchTextMax;
+    int iSubItem;
+};
+typedef LVCOLUMNW LVCOLUMN;
+struct LVITEMW {
+    UINT mask;
+    int iItem;
+    int iSubItem;
+    UINT state;
+    UINT stateMask;
+    LPWSTR pszText;
+    int cchTextMax;
+    int iImage;
+    LPARAM lParam;
+};
+typedef LVITEMW LVITEM;
+struct NMLISTVIEW {
+    NMHDR hdr;
+    int iItem;
+    int iSubItem;
+    UINT uNewState;
+    UINT uOldState;
+    UINT uChanged;
+    POINT ptAction;
+    LPARAM lParam;
+};
+typedef int(CALLBACK* PFNLVCOMPARE)(LPARAM, LPARAM, LPARAM);
+#endif  // RC_INVOKED

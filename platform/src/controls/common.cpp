@@ -59,6 +59,7 @@ void RegisterBuiltinClasses() {
     RegisterEditClass();
     RegisterProgressClass();
     RegisterTabClass();
+    RegisterListViewClass();
     RegisterMessageBoxClass();
     RegisterShellClasses();
 }

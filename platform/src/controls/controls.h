@@ -33,6 +33,7 @@ void RegisterButtonClass();
 void RegisterEditClass();
 void RegisterProgressClass();
 void RegisterTabClass();
+void RegisterListViewClass();
 void RegisterMessageBoxClass();
 void RegisterDialogClass();
 void RegisterShellClasses();

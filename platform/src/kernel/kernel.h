@@ -118,6 +118,10 @@ struct ItemsReply {
 // Clock: milliseconds since start; the headless backend only moves it on request.
 void AdvanceClock(DWORD ms);
 
+// Makes list views refuse insertions once they hold `count` items, as when memory runs
+// out (-1: accept all again).
+void RefuseListViewInsertionsBeyond(int count);
+
 // Reset the whole window system (tests start each case from nothing).
 void ResetWindowSystem();
 

@@ -260,6 +260,7 @@ void ResetWindowSystem() {
     sys.builtinsRegistered = false;
     sys.lastError = 0;
     ModalStack().clear();
+    RefuseListViewInsertionsBeyond(-1);
     ResetMessaging();
     ResetShell();
     ResetGdi();

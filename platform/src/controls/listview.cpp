@@ -1,0 +1,451 @@
+// The list view in report view: a header of columns whose buttons can be tapped, rows of
+// an item and its subitems, selection by tap or keys, scroll bars in both directions,
+// and sorting by the program's compare function (a stable sort).
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "controls/controls.h"
+#include "controls/scrollbar.h"
+
+namespace platform {
+namespace {
+
+constexpr int kHeaderHeight = 18;
+constexpr int kPadding = 3;
+
+struct Column {
+    std::u16string text;
+    int width = 0;
+};
+
+struct Item {
+    std::vector<std::u16string> texts;  // the item's label, then its subitems
+    LPARAM data = 0;
+    bool selected = false;
+};
+
+enum class Drag { None, Vertical, Horizontal, Header };
+
+struct ListState : ControlData {
+    std::vector<Column> columns;
+    std::vector<Item> items;
+    int focused = -1;
+    ScrollAxis vertical, horizontal;
+    Drag drag = Drag::None;
+    POINT dragStart{0, 0};
+    int dragStartPos = 0;
+    int pressedHeader = -1;
+};
+
+ListState& S(HWND hwnd) { return StateOf<ListState>(hwnd); }
+
+int& InsertLimit() {
+    static int limit = -1;
+    return limit;
+}
+
+int RowHeight(HWND hwnd) {
+    HDC hdc = GetDC(hwnd);
+    SelectObject(hdc, ControlFont(hwnd));
+    int h = LineHeight(hdc) + 2;
+    ReleaseDC(hwnd, hdc);
+    return h;
+}
+
+bool HasHeader(HWND hwnd) { return !(Get(hwnd).style & LVS_NOCOLUMNHEADER); }
+int HeaderHeight(HWND hwnd) { return HasHeader(hwnd) ? kHeaderHeight : 0; }
+int ContentWidth(const ListState& s) {
+    int w = 0;
+    for (const auto& c : s.columns) w += c.width;
+    return w;
+}
+
+// The area rows are drawn in, and the scroll bars, given which bars are needed.
+struct Layout {
+    RECT rows{};
+    RECT vbar{}, hbar{};
+    bool vertical = false, horizontal = false;
+};
+
+Layout ComputeLayout(HWND hwnd) {
+    auto& s = S(hwnd);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    if (Get(hwnd).style & WS_BORDER) InflateRect(&client, -1, -1);
+    int rowHeight = RowHeight(hwnd);
+    Layout l;
+    int contentHeight = int(s.items.size()) * rowHeight;
+    int width = client.right - client.left, height = client.bottom - client.top - HeaderHeight(hwnd);
+    // A bar in one direction takes room that may make the other one needed too.
+    for (int pass = 0; pass < 2; ++pass) {
+        l.vertical = contentHeight > height - (l.horizontal ? kScrollBarSize : 0);
+        l.horizontal = ContentWidth(s) > width - (l.vertical ? kScrollBarSize : 0);
+    }
+    int right = client.right - (l.vertical ? kScrollBarSize : 0);
+    int bottom = client.bottom - (l.horizontal ? kScrollBarSize : 0);
+    l.rows = RECT{client.left, client.top + HeaderHeight(hwnd), right, bottom};
+    l.vbar = RECT{right, client.top, client.right, bottom};
+    l.hbar = RECT{client.left, bottom, right, client.bottom};
+    s.vertical.total = contentHeight;
+    s.vertical.page = std::max(0, int(l.rows.bottom - l.rows.top));
+    s.vertical.line = rowHeight;
+    s.horizontal.total = ContentWidth(s);
+    s.horizontal.page = std::max(0, int(l.rows.right - l.rows.left));
+    s.horizontal.line = 16;
+    s.vertical.Clamp();
+    s.horizontal.Clamp();
+    return l;
+}
+
+void Notify(HWND hwnd, UINT code, int item, int subItem) {
+    Window& w = Get(hwnd);
+    NMLISTVIEW nm{};
+    nm.hdr = NMHDR{hwnd, UINT_PTR(w.id), code};
+    nm.iItem = item;
+    nm.iSubItem = subItem;
+    if (item >= 0 && size_t(item) < S(hwnd).items.size()) nm.lParam = S(hwnd).items[size_t(item)].data;
+    if (w.parent) SendMessageW(w.parent, WM_NOTIFY, WPARAM(w.id), reinterpret_cast<LPARAM>(&nm));
+}
+
+void EnsureVisible(HWND hwnd, int item) {
+    auto& s = S(hwnd);
+    ComputeLayout(hwnd);
+    int rowHeight = s.vertical.line, top = item * rowHeight;
+    if (top < s.vertical.pos) s.vertical.ScrollTo(top);
+    else if (top + rowHeight > s.vertical.pos + s.vertical.page) s.vertical.ScrollTo(top + rowHeight - s.vertical.page);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+// Selects one item only (the default behaviour for a tap), telling the parent.
+void SelectOnly(HWND hwnd, int item) {
+    auto& s = S(hwnd);
+    for (size_t i = 0; i < s.items.size(); ++i) {
+        bool want = int(i) == item;
+        if (s.items[i].selected == want) continue;
+        s.items[i].selected = want;
+        Notify(hwnd, LVN_ITEMCHANGED, int(i), 0);
+    }
+    s.focused = item;
+    if (item >= 0) EnsureVisible(hwnd, item);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+int ColumnAt(const ListState& s, int contentX) {
+    int x = 0;
+    for (size_t i = 0; i < s.columns.size(); ++i) {
+        if (contentX >= x && contentX < x + s.columns[i].width) return int(i);
+        x += s.columns[i].width;
+    }
+    return -1;
+}
+
+void PaintCell(HDC hdc, const std::u16string& text, RECT cell) {
+    RECT inner{cell.left + kPadding, cell.top, cell.right - kPadding, cell.bottom};
+    DrawTextW(hdc, text.c_str(), -1, &inner, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void PaintHeader(HDC hdc, HWND hwnd, const Layout& l) {
+    auto& s = S(hwnd);
+    RECT strip{l.rows.left, l.rows.top - kHeaderHeight, l.rows.right, l.rows.top};
+    FillSolid(hdc, strip, RGB(212, 212, 212));
+    int x = l.rows.left - s.horizontal.pos;
+    for (size_t i = 0; i < s.columns.size(); ++i) {
+        RECT cell{x, strip.top, x + s.columns[i].width, strip.bottom};
+        RECT visible;
+        if (IntersectRect(&visible, &cell, &strip)) {
+            if (int(i) == s.pressedHeader) FillSolid(hdc, visible, RGB(160, 160, 160));
+            FillSolid(hdc, RECT{cell.right - 1, cell.top + 2, cell.right, cell.bottom - 2}, RGB(128, 128, 128));
+            PaintCell(hdc, s.columns[i].text, cell);
+        }
+        x += s.columns[i].width;
+    }
+    FillSolid(hdc, RECT{strip.left, strip.bottom - 1, strip.right, strip.bottom}, RGB(128, 128, 128));
+}
+
+void Paint(HWND hwnd) {
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hwnd, &ps);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    auto& s = S(hwnd);
+    Layout l = ComputeLayout(hwnd);
+    PrepareColours(hwnd, hdc, WM_CTLCOLOREDIT, client);
+    HGDIOBJ oldFont = SelectObject(hdc, ControlFont(hwnd));
+    SetBkMode(hdc, TRANSPARENT);
+    int rowHeight = s.vertical.line;
+    int first = s.vertical.pos / std::max(1, rowHeight);
+    for (int i = first; i < int(s.items.size()); ++i) {
+        int top = l.rows.top + i * rowHeight - s.vertical.pos;
+        if (top >= l.rows.bottom) break;
+        int x = l.rows.left - s.horizontal.pos;
+        for (size_t c = 0; c < s.columns.size(); ++c) {
+            RECT cell{x, top, x + s.columns[c].width, top + rowHeight};
+            x += s.columns[c].width;
+            RECT visible;
+            if (!IntersectRect(&visible, &cell, &l.rows)) continue;
+            // Without full-row selection only the item's own label is highlighted.
+            bool lit = c == 0 && s.items[size_t(i)].selected;
+            if (lit) FillSolid(hdc, visible, GetSysColor(COLOR_HIGHLIGHT));
+            SetTextColor(hdc, lit ? GetSysColor(COLOR_HIGHLIGHTTEXT) : GetSysColor(COLOR_WINDOWTEXT));
+            // Text running past the rows is covered by the header and bars painted after.
+            const auto& texts = s.items[size_t(i)].texts;
+            PaintCell(hdc, c < texts.size() ? texts[c] : std::u16string(), cell);
+        }
+    }
+    if (HasHeader(hwnd)) PaintHeader(hdc, hwnd, l);
+    if (l.vertical) DrawScrollBar(hdc, l.vbar, true, s.vertical);
+    if (l.horizontal) DrawScrollBar(hdc, l.hbar, false, s.horizontal);
+    if (l.vertical && l.horizontal)
+        FillSolid(hdc, RECT{l.vbar.left, l.hbar.top, l.vbar.right, l.hbar.bottom}, RGB(224, 224, 224));
+    if (Get(hwnd).style & WS_BORDER) FrameSolid(hdc, client, RGB(0, 0, 0));
+    SelectObject(hdc, oldFont);
+    EndPaint(hwnd, &ps);
+}
+
+bool Scroll(HWND hwnd, ScrollAxis& axis, int to) {
+    if (!axis.ScrollTo(to)) return false;
+    InvalidateRect(hwnd, nullptr, TRUE);
+    return true;
+}
+
+void ButtonDown(HWND hwnd, POINT p) {
+    auto& s = S(hwnd);
+    Layout l = ComputeLayout(hwnd);
+    for (bool vertical : {true, false}) {
+        if (!(vertical ? l.vertical : l.horizontal)) continue;
+        const RECT& bar = vertical ? l.vbar : l.hbar;
+        ScrollAxis& axis = vertical ? s.vertical : s.horizontal;
+        ScrollPart part = HitScrollBar(bar, vertical, axis, p);
+        if (part == ScrollPart::None) continue;
+        if (part == ScrollPart::Thumb) {
+            s.drag = vertical ? Drag::Vertical : Drag::Horizontal;
+            s.dragStart = p;
+            s.dragStartPos = axis.pos;
+        } else {
+            Scroll(hwnd, axis, SteppedPosition(part, axis));
+        }
+        return;
+    }
+    SetFocus(hwnd);
+    if (HasHeader(hwnd) && p.y >= l.rows.top - kHeaderHeight && p.y < l.rows.top) {
+        s.pressedHeader = ColumnAt(s, p.x - l.rows.left + s.horizontal.pos);
+        s.drag = Drag::Header;
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return;
+    }
+    if (!PtInRect(&l.rows, p)) return;
+    int row = (p.y - l.rows.top + s.vertical.pos) / std::max(1, s.vertical.line);
+    SelectOnly(hwnd, row < int(s.items.size()) ? row : -1);
+}
+
+void Move(HWND hwnd, POINT p) {
+    auto& s = S(hwnd);
+    Layout l = ComputeLayout(hwnd);
+    if (s.drag == Drag::Vertical)
+        Scroll(hwnd, s.vertical, DraggedPosition(l.vbar, true, s.vertical, s.dragStartPos, p.y - s.dragStart.y));
+    else if (s.drag == Drag::Horizontal)
+        Scroll(hwnd, s.horizontal, DraggedPosition(l.hbar, false, s.horizontal, s.dragStartPos, p.x - s.dragStart.x));
+}
+
+void ButtonUp(HWND hwnd, POINT p) {
+    auto& s = S(hwnd);
+    Layout l = ComputeLayout(hwnd);
+    if (s.drag == Drag::Header) {
+        int column = p.y >= l.rows.top - kHeaderHeight && p.y < l.rows.top ? ColumnAt(s, p.x - l.rows.left + s.horizontal.pos) : -1;
+        int pressed = s.pressedHeader;
+        s.pressedHeader = -1;
+        InvalidateRect(hwnd, nullptr, FALSE);
+        // Headers are buttons unless the list says they are not.
+        if (column >= 0 && column == pressed && !(Get(hwnd).style & LVS_NOSORTHEADER)) Notify(hwnd, LVN_COLUMNCLICK, -1, column);
+    }
+    s.drag = Drag::None;
+}
+
+void Key(HWND hwnd, UINT vk) {
+    auto& s = S(hwnd);
+    ComputeLayout(hwnd);
+    int count = int(s.items.size());
+    int perPage = std::max(1, s.vertical.page / std::max(1, s.vertical.line));
+    int target = s.focused;
+    switch (vk) {
+    case VK_UP: target = std::max(0, s.focused - 1); break;
+    case VK_DOWN: target = std::min(count - 1, s.focused + 1); break;
+    case VK_PRIOR: target = std::max(0, s.focused - perPage); break;
+    case VK_NEXT: target = std::min(count - 1, s.focused + perPage); break;
+    case VK_HOME: target = 0; break;
+    case VK_END: target = count - 1; break;
+    case VK_LEFT: Scroll(hwnd, s.horizontal, s.horizontal.pos - s.horizontal.line); return;
+    case VK_RIGHT: Scroll(hwnd, s.horizontal, s.horizontal.pos + s.horizontal.line); return;
+    default: return;
+    }
+    if (count > 0 && target >= 0) SelectOnly(hwnd, target);
+}
+
+LRESULT InsertColumn(HWND hwnd, WPARAM index, const LVCOLUMNW* column) {
+    auto& s = S(hwnd);
+    if (!column) return -1;
+    Column c;
+    if ((column->mask & LVCF_TEXT) && column->pszText) c.text = column->pszText;
+    if (column->mask & LVCF_WIDTH) c.width = std::max(0, column->cx);
+    size_t at = std::min(size_t(index), s.columns.size());
+    s.columns.insert(s.columns.begin() + std::ptrdiff_t(at), c);
+    InvalidateRect(hwnd, nullptr, TRUE);
+    return LRESULT(at);
+}
+
+LRESULT InsertItem(HWND hwnd, const LVITEMW* item) {
+    auto& s = S(hwnd);
+    if (!item || item->iSubItem != 0) return -1;
+    if (InsertLimit() >= 0 && int(s.items.size()) >= InsertLimit()) return -1;
+    Item it;
+    it.texts.assign(1, (item->mask & LVIF_TEXT) && item->pszText ? item->pszText : u"");
+    if (item->mask & LVIF_PARAM) it.data = item->lParam;
+    if ((item->mask & LVIF_STATE) && (item->stateMask & LVIS_SELECTED)) it.selected = item->state & LVIS_SELECTED;
+    size_t at = std::min(size_t(std::max(0, item->iItem)), s.items.size());
+    s.items.insert(s.items.begin() + std::ptrdiff_t(at), it);
+    if (s.focused >= int(at)) ++s.focused;
+    InvalidateRect(hwnd, nullptr, TRUE);
+    return LRESULT(at);
+}
+
+LRESULT SetItemText(HWND hwnd, WPARAM index, const LVITEMW* item) {
+    auto& s = S(hwnd);
+    if (!item || index >= s.items.size() || item->iSubItem < 0) return FALSE;
+    auto& texts = s.items[index].texts;
+    if (texts.size() <= size_t(item->iSubItem)) texts.resize(size_t(item->iSubItem) + 1);
+    texts[size_t(item->iSubItem)] = item->pszText ? item->pszText : u"";
+    InvalidateRect(hwnd, nullptr, TRUE);
+    return TRUE;
+}
+
+LRESULT GetItemText(HWND hwnd, WPARAM index, LVITEMW* item) {
+    auto& s = S(hwnd);
+    if (!item || !item->pszText || item->cchTextMax <= 0 || index >= s.items.size()) return 0;
+    const auto& texts = s.items[index].texts;
+    std::u16string text = size_t(item->iSubItem) < texts.size() ? texts[size_t(item->iSubItem)] : u"";
+    size_t n = std::min(text.size(), size_t(item->cchTextMax) - 1);
+    std::copy_n(text.data(), n, item->pszText);
+    item->pszText[n] = 0;
+    return LRESULT(n);
+}
+
+LRESULT Sort(HWND hwnd, LPARAM sortParam, PFNLVCOMPARE compare) {
+    auto& s = S(hwnd);
+    if (!compare) return FALSE;
+    LPARAM focusedData = s.focused >= 0 ? s.items[size_t(s.focused)].data : 0;
+    bool hadFocus = s.focused >= 0;
+    // A stable sort: rows that compare equal keep the order they had.
+    std::stable_sort(s.items.begin(), s.items.end(),
+                     [&](const Item& a, const Item& b) { return compare(a.data, b.data, sortParam) < 0; });
+    if (hadFocus)
+        for (size_t i = 0; i < s.items.size(); ++i)
+            if (s.items[i].data == focusedData) s.focused = int(i);
+    InvalidateRect(hwnd, nullptr, TRUE);
+    return TRUE;
+}
+
+LRESULT NextItem(HWND hwnd, int start, UINT flags) {
+    auto& s = S(hwnd);
+    for (int i = start + 1; i < int(s.items.size()); ++i) {
+        if ((flags & LVNI_SELECTED) && !s.items[size_t(i)].selected) continue;
+        if ((flags & LVNI_FOCUSED) && i != s.focused) continue;
+        return i;
+    }
+    return -1;
+}
+
+// Where a script taps: item N (scrolled into view first), or header C.
+LRESULT ItemTapPoint(HWND hwnd, TapRequest* request) {
+    auto& s = S(hwnd);
+    if (!request || request->index < 0 || size_t(request->index) >= s.items.size()) return FALSE;
+    EnsureVisible(hwnd, request->index);
+    Layout l = ComputeLayout(hwnd);
+    int x = l.rows.left + std::min(s.columns.empty() ? 10 : s.columns[0].width / 2, int(l.rows.right - l.rows.left) / 2);
+    POINT p{x, l.rows.top + request->index * s.vertical.line - s.vertical.pos + s.vertical.line / 2};
+    ClientToScreen(hwnd, &p);
+    request->screen = p;
+    return TRUE;
+}
+
+LRESULT HeaderTapPoint(HWND hwnd, TapRequest* request) {
+    auto& s = S(hwnd);
+    if (!request || !HasHeader(hwnd) || request->index < 0 || size_t(request->index) >= s.columns.size()) return FALSE;
+    Layout l = ComputeLayout(hwnd);
+    int left = 0;
+    for (int i = 0; i < request->index; ++i) left += s.columns[size_t(i)].width;
+    int width = s.columns[size_t(request->index)].width;
+    // Bring the header into view the way a person would, by scrolling sideways.
+    if (left < s.horizontal.pos || left + std::min(width, s.horizontal.page) > s.horizontal.pos + s.horizontal.page)
+        Scroll(hwnd, s.horizontal, left);
+    int visibleLeft = std::max(left, s.horizontal.pos);
+    int visibleRight = std::min(left + width, s.horizontal.pos + s.horizontal.page);
+    POINT p{l.rows.left + (visibleLeft + visibleRight) / 2 - s.horizontal.pos, l.rows.top - kHeaderHeight / 2};
+    ClientToScreen(hwnd, &p);
+    request->screen = p;
+    return TRUE;
+}
+
+LRESULT ListItems(HWND hwnd, ItemsReply* reply) {
+    if (!reply) return FALSE;
+    auto& s = S(hwnd);
+    for (const auto& it : s.items) {
+        ItemsReply::Item out;
+        out.texts = it.texts;
+        out.texts.resize(std::max(out.texts.size(), s.columns.size()));
+        out.selected = it.selected;
+        reply->items.push_back(out);
+    }
+    return TRUE;
+}
+
+POINT At(LPARAM lParam) { return POINT{short(LOWORD(lParam)), short(HIWORD(lParam))}; }
+
+LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    bool handled;
+    LRESULT fontResult = HandleFontMessages(hwnd, msg, wParam, lParam, handled);
+    if (handled) return fontResult;
+    auto& s = S(hwnd);
+    switch (msg) {
+    case WM_PAINT: Paint(hwnd); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_LBUTTONDOWN: ButtonDown(hwnd, At(lParam)); return 0;
+    case WM_MOUSEMOVE: Move(hwnd, At(lParam)); return 0;
+    case WM_LBUTTONUP: ButtonUp(hwnd, At(lParam)); return 0;
+    case WM_KEYDOWN: Key(hwnd, UINT(wParam)); return 0;
+    case LVM_INSERTCOLUMNW: return InsertColumn(hwnd, wParam, reinterpret_cast<const LVCOLUMNW*>(lParam));
+    case LVM_INSERTITEMW: return InsertItem(hwnd, reinterpret_cast<const LVITEMW*>(lParam));
+    case LVM_SETITEMTEXTW: return SetItemText(hwnd, wParam, reinterpret_cast<const LVITEMW*>(lParam));
+    case LVM_GETITEMTEXTW: return GetItemText(hwnd, wParam, reinterpret_cast<LVITEMW*>(lParam));
+    case LVM_GETITEMCOUNT: return LRESULT(s.items.size());
+    case LVM_DELETEALLITEMS:
+        s.items.clear();
+        s.focused = -1;
+        s.vertical.pos = 0;
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return TRUE;
+    case LVM_SORTITEMS: return Sort(hwnd, LPARAM(wParam), reinterpret_cast<PFNLVCOMPARE>(lParam));
+    case LVM_GETNEXTITEM: return NextItem(hwnd, int(wParam), UINT(LOWORD(lParam)));
+    case LVM_GETITEMSTATE:
+        if (wParam >= s.items.size()) return 0;
+        return ((s.items[wParam].selected ? LVIS_SELECTED : 0) | (int(wParam) == s.focused ? LVIS_FOCUSED : 0)) & lParam;
+    case LVM_ENSUREVISIBLE:
+        if (wParam >= s.items.size()) return FALSE;
+        EnsureVisible(hwnd, int(wParam));
+        return TRUE;
+    case kMsgItemTapPoint: return ItemTapPoint(hwnd, reinterpret_cast<TapRequest*>(lParam));
+    case kMsgHeaderTapPoint: return HeaderTapPoint(hwnd, reinterpret_cast<TapRequest*>(lParam));
+    case kMsgListItems: return ListItems(hwnd, reinterpret_cast<ItemsReply*>(lParam));
+    default: return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+void RegisterListViewClass() { RegisterSystemClass(WC_LISTVIEWW, ListViewProc, nullptr); }
+
+void RefuseListViewInsertionsBeyond(int count) { InsertLimit() = count; }
+
+}  // namespace platform

@@ -1,0 +1,91 @@
+#include "controls/scrollbar.h"
+
+#include <algorithm>
+
+#include "gdi/gdi.h"
+
+namespace platform {
+namespace {
+
+int Length(const RECT& bar, bool vertical) { return vertical ? bar.bottom - bar.top : bar.right - bar.left; }
+int TrackLength(const RECT& bar, bool vertical) { return std::max(0, Length(bar, vertical) - 2 * kScrollBarSize); }
+
+void DrawArrow(HDC hdc, const RECT& box, int direction) {
+    // direction: 0 up, 1 down, 2 left, 3 right; a small solid triangle in the middle.
+    int cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2;
+    for (int i = 0; i < 4; ++i) {
+        switch (direction) {
+        case 0: FillSolid(hdc, RECT{cx - i, cy - 2 + i, cx + i + 1, cy - 1 + i}, RGB(0, 0, 0)); break;
+        case 1: FillSolid(hdc, RECT{cx - i, cy + 1 - i, cx + i + 1, cy + 2 - i}, RGB(0, 0, 0)); break;
+        case 2: FillSolid(hdc, RECT{cx - 2 + i, cy - i, cx - 1 + i, cy + i + 1}, RGB(0, 0, 0)); break;
+        default: FillSolid(hdc, RECT{cx + 1 - i, cy - i, cx + 2 - i, cy + i + 1}, RGB(0, 0, 0)); break;
+        }
+    }
+}
+
+}  // namespace
+
+void ScrollAxis::Clamp() { pos = std::clamp(pos, 0, Max()); }
+
+bool ScrollAxis::ScrollTo(int to) {
+    int before = pos;
+    pos = to;
+    Clamp();
+    return pos != before;
+}
+
+RECT ScrollThumb(const RECT& bar, bool vertical, const ScrollAxis& axis) {
+    int track = TrackLength(bar, vertical);
+    int size = axis.total > 0 ? std::max(8, track * axis.page / axis.total) : track;
+    size = std::min(size, track);
+    int offset = axis.Max() > 0 ? (track - size) * axis.pos / axis.Max() : 0;
+    int start = (vertical ? bar.top : bar.left) + kScrollBarSize + offset;
+    return vertical ? RECT{bar.left, start, bar.right, start + size} : RECT{start, bar.top, start + size, bar.bottom};
+}
+
+ScrollPart HitScrollBar(const RECT& bar, bool vertical, const ScrollAxis& axis, POINT p) {
+    if (!PtInRect(&bar, p)) return ScrollPart::None;
+    int at = vertical ? p.y - bar.top : p.x - bar.left;
+    if (at < kScrollBarSize) return ScrollPart::LessArrow;
+    if (at >= Length(bar, vertical) - kScrollBarSize) return ScrollPart::MoreArrow;
+    RECT thumb = ScrollThumb(bar, vertical, axis);
+    if (PtInRect(&thumb, p)) return ScrollPart::Thumb;
+    int thumbStart = vertical ? thumb.top : thumb.left;
+    return (vertical ? p.y : p.x) < thumbStart ? ScrollPart::LessTrack : ScrollPart::MoreTrack;
+}
+
+int DraggedPosition(const RECT& bar, bool vertical, const ScrollAxis& axis, int startPos, int delta) {
+    RECT thumb = ScrollThumb(bar, vertical, axis);
+    int free = TrackLength(bar, vertical) - Length(thumb, vertical);
+    if (free <= 0) return startPos;
+    return startPos + delta * axis.Max() / free;
+}
+
+int SteppedPosition(ScrollPart part, const ScrollAxis& axis) {
+    switch (part) {
+    case ScrollPart::LessArrow: return axis.pos - axis.line;
+    case ScrollPart::MoreArrow: return axis.pos + axis.line;
+    case ScrollPart::LessTrack: return axis.pos - std::max(axis.line, axis.page - axis.line);
+    case ScrollPart::MoreTrack: return axis.pos + std::max(axis.line, axis.page - axis.line);
+    default: return axis.pos;
+    }
+}
+
+void DrawScrollBar(HDC hdc, const RECT& bar, bool vertical, const ScrollAxis& axis) {
+    FillSolid(hdc, bar, RGB(224, 224, 224));
+    RECT less = vertical ? RECT{bar.left, bar.top, bar.right, bar.top + kScrollBarSize}
+                         : RECT{bar.left, bar.top, bar.left + kScrollBarSize, bar.bottom};
+    RECT more = vertical ? RECT{bar.left, bar.bottom - kScrollBarSize, bar.right, bar.bottom}
+                         : RECT{bar.right - kScrollBarSize, bar.top, bar.right, bar.bottom};
+    for (const RECT& box : {less, more}) {
+        FillSolid(hdc, box, RGB(255, 255, 255));
+        FrameSolid(hdc, box, RGB(128, 128, 128));
+    }
+    DrawArrow(hdc, less, vertical ? 0 : 2);
+    DrawArrow(hdc, more, vertical ? 1 : 3);
+    RECT thumb = ScrollThumb(bar, vertical, axis);
+    FillSolid(hdc, thumb, RGB(255, 255, 255));
+    FrameSolid(hdc, thumb, RGB(0, 0, 0));
+}
+
+}  // namespace platform
