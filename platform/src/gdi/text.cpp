@@ -2,6 +2,7 @@
 // handheld's Tahoma sizes come from the bitmaps built into the font, so text is crisp.
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
 #include <cstdio>
@@ -61,28 +62,43 @@ std::string FileFor(const LOGFONTW& lf) {
     return FontDirectory() + (lf.lfWeight >= 600 ? "/tahomabd.ttf" : "/tahoma.ttf");
 }
 
-SizedFace* Sized(const LOGFONTW& lf) {
+FT_Face FaceFile(const std::string& file) {
     auto& fs = Fonts();
-    if (!fs.library && FT_Init_FreeType(&fs.library)) return nullptr;
-    std::string file = FileFor(lf);
-    int pixels = lf.lfHeight == 0 ? 11 : std::abs(int(lf.lfHeight));
-    bool bold = lf.lfWeight >= 600;
-    auto key = std::make_tuple(file, pixels, bold);
-    auto it = fs.sized.find(key);
-    if (it != fs.sized.end()) return it->second.get();
     FT_Face& face = fs.faces[file];
     if (!face && FT_New_Face(fs.library, file.c_str(), 0, &face)) {
         face = nullptr;
         if (!fs.reportedMissing) std::fprintf(stderr, "zephtor: cannot read the font file %s (package fonts-wine)\n", file.c_str());
         fs.reportedMissing = true;
-        return nullptr;
     }
+    return face;
+}
+
+// As GDI maps a height: a negative one is the character height (the em), a positive one
+// the cell height, which includes the face's internal leading.
+int PixelsFor(FT_Face face, LONG height) {
+    if (height == 0) return 11;
+    if (height < 0) return int(-height);
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    int cell = os2 ? int(os2->usWinAscent) + int(os2->usWinDescent) : int(face->units_per_EM);
+    return std::max(1, int((long(height) * face->units_per_EM + cell / 2) / std::max(1, cell)));
+}
+
+SizedFace* Sized(const LOGFONTW& lf) {
+    auto& fs = Fonts();
+    if (!fs.library && FT_Init_FreeType(&fs.library)) return nullptr;
+    std::string file = FileFor(lf);
+    FT_Face face = FaceFile(file);
+    if (!face) return nullptr;
+    int pixels = PixelsFor(face, lf.lfHeight);
+    bool bold = lf.lfWeight >= 600;
+    auto key = std::make_tuple(file, pixels, bold);
+    auto it = fs.sized.find(key);
+    if (it != fs.sized.end()) return it->second.get();
     auto sized = std::make_unique<SizedFace>();
     sized->face = face;
     sized->pixels = pixels;
     // The bold face's built-in bitmaps have the regular strokes, so bold is made the way
-    // the handheld's GDI makes it when a face has no bold cut: a second strike one pixel
-    // to the right.
+    // GDI makes it for a face without a bold cut: a second strike one pixel to the right.
     sized->overstrike = bold;
     FT_Set_Pixel_Sizes(face, 0, FT_UInt(pixels));
     sized->ascent = int((face->size->metrics.ascender + 63) >> 6);
