@@ -63,7 +63,7 @@ struct FieldLayout {
 #define FieldOf(Record, member) FieldLayout{uint16_t(offsetof(Record, member)), int(sizeof(Record::member) / sizeof(WCHAR))}
 
 template <class Record, size_t Rows, size_t HeaderWidth, size_t Columns>
-SortableTable DescribeTable(const Record (&records)[Rows], const ColumnSpec<HeaderWidth> (&columns)[Columns],
+constexpr SortableTable DescribeTable(const Record (&records)[Rows], const ColumnSpec<HeaderWidth> (&columns)[Columns],
                             std::initializer_list<FieldLayout> fields, std::initializer_list<ColumnKind> kinds,
                             SortState* sort) {
     static_assert(Columns <= kMaxColumns);
