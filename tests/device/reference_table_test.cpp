@@ -1,0 +1,104 @@
+// The sort rules of the reference tables: number keys, the compare routine, and a
+// table screen that keeps working when the list view refuses rows.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <deque>
+#include <functional>
+
+#include "backend/backend.h"
+#include "kernel/kernel.h"
+#include "reference/reference_table.h"
+#include "resources/resource.h"
+#include "shell/shell.h"
+
+namespace {
+
+TEST(NumberKey, ReadsTheNumberATextBeginsWith) {
+    struct Case {
+        const char16_t* text;
+        double key;
+    };
+    const Case cases[] = {
+        {u"1.0", 1.0},          {u" 60", 60.0},     {u"-", 0.0},           {u"ELF", 0.0},
+        {u"3 - 30 kHz", 3.0},   {u"1e3", 1000.0},   {u"+5", 5.0},          {u".5", 0.5},
+        {u"1.2.3", 1.2},        {u"300 GHz", 300},  {u"1e", 1.0},          {u"-2.5x", -2.5},
+        {u"0000", 0.0},         {u"", 0.0},         {u"2.5E-1 ohm", 0.25}, {u".", 0.0},
+    };
+    for (const Case& c : cases) EXPECT_DOUBLE_EQ(NumberKey(c.text), c.key) << std::u16string(c.text).size();
+}
+
+struct Row {
+    WCHAR name[8];
+    WCHAR value[8];
+};
+const Row kRows[] = {{u"beta", u"10"}, {u"Alpha", u"9"}, {u"alpha", u"10"}};
+const ColumnSpec<8> kColumns[] = {{u"Name", 50}, {u"Value", 50}};
+SortState testSort;
+const SortableTable kTable = DescribeTable(kRows, kColumns, {FieldOf(Row, name), FieldOf(Row, value)},
+                                           {ColumnKind::Text, ColumnKind::Number}, &testSort);
+
+TEST(CompareRows, TextIgnoresCaseNumbersCompareByValueAndDirectionFlips) {
+    SortDirection = true;
+    EXPECT_LT(CompareRows(kTable, &kRows[1], &kRows[0], 0), 0);
+    EXPECT_EQ(CompareRows(kTable, &kRows[1], &kRows[2], 0), 0) << "letter case is ignored";
+    EXPECT_LT(CompareRows(kTable, &kRows[1], &kRows[0], 1), 0) << "9 before 10, by value";
+    EXPECT_EQ(CompareRows(kTable, &kRows[0], &kRows[2], 1), 0);
+    SortDirection = false;
+    EXPECT_GT(CompareRows(kTable, &kRows[1], &kRows[0], 0), 0);
+    EXPECT_GT(CompareRows(kTable, &kRows[1], &kRows[0], 1), 0);
+    SortDirection = true;
+}
+
+TEST(CompareRows, MissingRecordsAndUnknownColumnsCompareEqual) {
+    EXPECT_EQ(CompareRows(kTable, nullptr, &kRows[0], 0), 0);
+    EXPECT_EQ(CompareRows(kTable, &kRows[0], nullptr, 1), 0);
+    EXPECT_EQ(CompareRows(kTable, &kRows[0], &kRows[1], 2), 0);
+    EXPECT_EQ(CompareRows(kTable, &kRows[0], &kRows[1], -1), 0);
+}
+
+class Steps : public platform::Backend {
+public:
+    std::deque<std::function<void()>> steps;
+    bool WaitForInput() override {
+        if (steps.empty()) return false;
+        auto step = std::move(steps.front());
+        steps.pop_front();
+        step();
+        return true;
+    }
+    void Present(const platform::Surface&) override {}
+    void PlaySamples(const std::vector<int16_t>&, int) override {}
+    void BringToFront() override {}
+    bool IsHeadless() const override { return true; }
+};
+
+TEST(TableScreen, RefusedRowStopsTheFillAndLeavesAUsableScreen) {
+    platform::ResetWindowSystem();
+    platform::RefuseListViewInsertionsBeyond(10);
+    auto backend = std::make_unique<Steps>();
+    auto& steps = backend->steps;
+    platform::SetBackend(std::move(backend));
+    steps.push_back([] { PostMessageW(MainWindow, WM_COMMAND, IDM_DIELECTRIC, 0); });
+    steps.push_back([] {
+        HWND list = GetDlgItem(DielectricScreen, IDC_TABLE);
+        EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 10);
+        NMLISTVIEW click{};
+        click.hdr = NMHDR{list, IDC_TABLE, LVN_COLUMNCLICK};
+        click.iSubItem = 0;
+        SendMessageW(DielectricScreen, WM_NOTIFY, IDC_TABLE, reinterpret_cast<LPARAM>(&click));
+        WCHAR first[32];
+        LVITEMW item{};
+        item.pszText = first;
+        item.cchTextMax = 32;
+        SendMessageW(list, LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item));
+        // The ten rows that came in, now from Z to A: the stored tenth row leads.
+        EXPECT_EQ(std::u16string(first), u"Celluloid");
+        EXPECT_EQ(CurrentScreen, DielectricScreen);
+    });
+    EXPECT_EQ(StartUp(GetModuleHandleW(nullptr)), 0);
+    platform::SetBackend(nullptr);
+}
+
+}  // namespace
