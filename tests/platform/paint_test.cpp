@@ -49,14 +49,6 @@ void RecordPaints() {
     };
 }
 
-bool SameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-std::string Show(const RECT& r) {
-    return "{" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom) + "}";
-}
 
 // ---------------------------------------------------------------- update regions
 
@@ -72,10 +64,10 @@ TEST_F(Paint, InvalidRectanglesGatherIntoOnePaintThatValidates) {
     InvalidateRect(h, &a, FALSE);
     InvalidateRect(h, &b, FALSE);
     ASSERT_TRUE(GetUpdateRect(h, &r, FALSE));
-    EXPECT_TRUE(SameRect(r, RECT{10, 10, 50, 60})) << Show(r);
+    EXPECT_EQ(r, (RECT{10, 10, 50, 60}));
     UpdateWindow(h);
     ASSERT_EQ(Paints().size(), 1u);
-    EXPECT_TRUE(SameRect(Paints()[0].rcPaint, RECT{10, 10, 50, 60})) << Show(Paints()[0].rcPaint);
+    EXPECT_EQ(Paints()[0].rcPaint, (RECT{10, 10, 50, 60}));
     EXPECT_FALSE(Paints()[0].fErase);
     EXPECT_FALSE(GetUpdateRect(h, &r, FALSE));
     UpdateWindow(h);
@@ -91,11 +83,11 @@ TEST_F(Paint, InvalidationIsClippedToTheClientArea) {
     InvalidateRect(h, &partly, FALSE);
     UpdateWindow(h);
     ASSERT_EQ(Paints().size(), 1u);
-    EXPECT_TRUE(SameRect(Paints()[0].rcPaint, RECT{0, 0, 5, 5})) << Show(Paints()[0].rcPaint);
+    EXPECT_EQ(Paints()[0].rcPaint, (RECT{0, 0, 5, 5}));
     InvalidateRect(h, nullptr, FALSE);
     UpdateWindow(h);
     ASSERT_EQ(Paints().size(), 2u);
-    EXPECT_TRUE(SameRect(Paints()[1].rcPaint, RECT{0, 0, 200, 200})) << Show(Paints()[1].rcPaint);
+    EXPECT_EQ(Paints()[1].rcPaint, (RECT{0, 0, 200, 200}));
     RECT outside{300, 300, 310, 310};
     InvalidateRect(h, &outside, FALSE);
     RECT r;
@@ -111,10 +103,10 @@ TEST_F(Paint, ValidateRectRemovesOnlyWhatItCovers) {
     InvalidateRect(h, &square, FALSE);
     ValidateRect(h, &leftHalf);
     ASSERT_TRUE(GetUpdateRect(h, &r, FALSE)) << "the right half is still invalid";
-    EXPECT_TRUE(SameRect(r, RECT{50, 0, 100, 100})) << Show(r);
+    EXPECT_EQ(r, (RECT{50, 0, 100, 100}));
     UpdateWindow(h);
     ASSERT_EQ(Paints().size(), 1u);
-    EXPECT_TRUE(SameRect(Paints()[0].rcPaint, RECT{50, 0, 100, 100})) << Show(Paints()[0].rcPaint);
+    EXPECT_EQ(Paints()[0].rcPaint, (RECT{50, 0, 100, 100}));
 
     InvalidateRect(h, &square, FALSE);
     RECT all{0, 0, 200, 200};
@@ -455,9 +447,9 @@ TEST_F(Text, HorizontalPlacementCentresAndAligns) {
             EXPECT_LE(std::abs(ink.right - 220), 2);
         }
         if (format == DT_CENTER) {
-            EXPECT_LE(std::abs((ink.left + ink.right) - 240), 4) << Show(ink);
+            EXPECT_LE(std::abs((ink.left + ink.right) - 240), 4) << ink;
         }
-        EXPECT_LE(std::abs((ink.top + ink.bottom) - 130), 6) << "vertically centred " << Show(ink);
+        EXPECT_LE(std::abs((ink.top + ink.bottom) - 130), 6) << "vertically centred " << ink;
     }
 }
 

@@ -26,14 +26,7 @@ constexpr POINT kOk{219, 13};
 constexpr POINT kSip{226, 307};
 constexpr uint32_t kPanelFace = 0xC8C8C8;  // RGB(200, 200, 200)
 
-bool Equal(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
 
-std::string Show(const RECT& r) {
-    return "{" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom) + "}";
-}
 
 RECT RectOf(HWND h) {
     RECT r{};
@@ -62,7 +55,7 @@ protected:
     // Whatever takes taps at the input panel's place is the panel, at its size.
     static bool PanelShown() {
         HWND h = platform::WindowAtPoint(POINT{5, 224});
-        return h && Equal(RectOf(h), kPanel);
+        return h && RectOf(h) == kPanel;
     }
     HWND main = nullptr;
 };
@@ -75,7 +68,7 @@ TEST_F(Shell, InitDialogWithFullScreenFlagsSizesTheScreenToTheWorkArea) {
         SCOPED_TRACE(flags);
         HWND dlg = Screen(flags, main);
         ASSERT_NE(dlg, nullptr);
-        EXPECT_TRUE(Equal(RectOf(dlg), kWorkArea)) << Show(RectOf(dlg));
+        EXPECT_EQ(RectOf(dlg), kWorkArea);
         RECT client;
         GetClientRect(dlg, &client);
         EXPECT_EQ(client.bottom, 268);
@@ -244,7 +237,7 @@ protected:
 };
 
 TEST_F(MenuBar, ButtonsComeFromTheMenuBarResource) {
-    EXPECT_TRUE(Equal(RectOf(bar), kBar)) << Show(RectOf(bar));
+    EXPECT_EQ(RectOf(bar), kBar);
     EXPECT_EQ(SendMessageW(bar, TB_BUTTONCOUNT, 0, 0), 2);
     EXPECT_TRUE(IsWindowVisible(bar));
     SHMENUBARINFO small{sizeof(SHMENUBARINFO) - 1, main, 0, IDM_MAIN, GetModuleHandleW(nullptr), 0, 0, nullptr, 0};
@@ -390,13 +383,13 @@ TEST_F(Shell, SettingChangeHandlerMakesRoomForThePanelAndTakesItBack) {
     };
     MakeMain();
     HWND strip = Probe(u"strip", RECT{0, 100, 240, 150}, WS_POPUP | WS_VISIBLE);
-    ASSERT_TRUE(Equal(RectOf(main), kWorkArea));
+    ASSERT_EQ(RectOf(main), kWorkArea);
     SHSipPreference(main, SIP_UP);
-    EXPECT_TRUE(Equal(RectOf(main), RECT{0, 26, 240, 214})) << Show(RectOf(main));
+    EXPECT_EQ(RectOf(main), (RECT{0, 26, 240, 214}));
     EXPECT_EQ(UINT(sai.fSipUp), 1u);
-    EXPECT_TRUE(Equal(RectOf(strip), RECT{0, 100, 240, 150})) << "a window clear of the panel stays";
+    EXPECT_EQ(RectOf(strip), (RECT{0, 100, 240, 150})) << "a window clear of the panel stays";
     SHSipPreference(main, SIP_DOWN);
-    EXPECT_TRUE(Equal(RectOf(main), kWorkArea)) << Show(RectOf(main));
+    EXPECT_EQ(RectOf(main), kWorkArea);
     EXPECT_EQ(UINT(sai.fSipUp), 0u);
 }
 

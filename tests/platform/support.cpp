@@ -89,7 +89,12 @@ MessageLog::MessageLog(std::set<UINT> messages) : messages_(std::move(messages))
         auto it = names_.find(hwnd);
         if (it == names_.end() || !messages_.count(msg)) return;
         std::string line = it->second + " " + MessageName(msg);
-        if (msg == WM_COMMAND) line += " " + std::to_string(LOWORD(wParam)) + "/" + std::to_string(HIWORD(wParam));
+        if (msg == WM_COMMAND) {
+            line += ' ';
+            line += std::to_string(LOWORD(wParam));
+            line += '/';
+            line += std::to_string(HIWORD(wParam));
+        }
         lines_.push_back(line);
     });
 }

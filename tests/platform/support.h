@@ -9,12 +9,21 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "backend/backend.h"
 #include "kernel/kernel.h"
+
+// Rectangles compare and print in test expectations.
+inline bool operator==(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+inline std::ostream& operator<<(std::ostream& out, const RECT& r) {
+    return out << '{' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << '}';
+}
 
 namespace test {
 

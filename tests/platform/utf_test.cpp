@@ -145,9 +145,9 @@ TEST(Utf, UnpairedSurrogatesInUtf16BecomeReplacementCharacters) {
         std::string out;
     };
     const Case cases[] = {
-        {u"a" + std::u16string(1, char16_t(0xD800)) + u"b", "a\xEF\xBF\xBD" "b"},
+        {std::u16string{u'a', char16_t(0xD800), u'b'}, "a\xEF\xBF\xBD" "b"},
         {std::u16string(1, char16_t(0xDC00)), "\xEF\xBF\xBD"},
-        {u"x" + std::u16string(1, char16_t(0xD83D)), "x\xEF\xBF\xBD"},
+        {std::u16string{u'x', char16_t(0xD83D)}, "x\xEF\xBF\xBD"},
         {std::u16string{char16_t(0xDE00), char16_t(0xD83D)}, "\xEF\xBF\xBD\xEF\xBF\xBD"},
     };
     for (const Case& c : cases) {
