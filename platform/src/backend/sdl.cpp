@@ -48,33 +48,37 @@ SdlBackend::SdlBackend(int scale, ScriptDriver* driver) : scale_(scale), driver_
 
 SdlBackend::~SdlBackend() {
     if (audio_) SDL_CloseAudioDevice(audio_);
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
     SDL_Quit();
 }
 
 std::string SdlBackend::Open() {
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return SDL_GetError();
     window_ = SDL_CreateWindow("Zephtor", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kScreenWidth * scale_,
                                kScreenHeight * scale_, SDL_WINDOW_SHOWN);
     if (!window_) return SDL_GetError();
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (!renderer_) return SDL_GetError();
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
-    if (!texture_) return SDL_GetError();
+    if (!SDL_GetWindowSurface(window_)) return SDL_GetError();
     SDL_StartTextInput();
     return {};
 }
 
+// The screen is blitted to the window's own surface, scaled pixel for pixel: no
+// graphics driver is loaded, which keeps start-up quick and memory small.
 void SdlBackend::Present(const Surface& screen) {
     SetIconOnce();
-    SDL_UpdateTexture(texture_, nullptr, screen.pixels.data(), screen.width * 4);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(screen.pixels.data()), screen.width,
+                                                             screen.height, 32, screen.width * 4, SDL_PIXELFORMAT_XRGB8888);
+    if (!target || !source) {
+        SDL_FreeSurface(source);
+        return;
+    }
+    SDL_Rect whole{0, 0, screen.width * scale_, screen.height * scale_};
+    SDL_BlitScaled(source, nullptr, target, &whole);
+    SDL_FreeSurface(source);
+    SDL_UpdateWindowSurface(window_);
 }
 
 // The host window shows the program's own icon once its main window class has one.

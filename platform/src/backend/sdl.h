@@ -30,8 +30,6 @@ private:
     int scale_;
     ScriptDriver* driver_;
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
     SDL_AudioDeviceID audio_ = 0;
     int audioRate_ = 0;
     bool iconSet_ = false;
