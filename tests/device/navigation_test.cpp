@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "backend/backend.h"
+#include "steps_backend.h"
 #include "kernel/kernel.h"
 #include "kernel/utf.h"
 #include "platform_shell.h"
@@ -23,28 +24,11 @@
 
 namespace {
 
-// Runs the program; each time it waits for input, the next step runs.
-class Steps : public platform::Backend {
-public:
-    std::deque<std::function<void()>> steps;
-    bool WaitForInput() override {
-        if (steps.empty()) return false;
-        auto step = std::move(steps.front());
-        steps.pop_front();
-        step();
-        return true;
-    }
-    void Present(const platform::Surface&) override {}
-    void PlaySamples(const std::vector<int16_t>&, int) override {}
-    void BringToFront() override {}
-    bool IsHeadless() const override { return true; }
-};
-
 class NavigationTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::ResetWindowSystem();
-        auto owned = std::make_unique<Steps>();
+        auto owned = std::make_unique<test::StepsBackend>();
         backend = owned.get();
         platform::SetBackend(std::move(owned));
         platform::Events().launch = [this](const std::u16string&, const std::u16string& line) {
@@ -57,10 +41,10 @@ protected:
         platform::SetBackend(nullptr);
     }
     void Command(WORD id) {
-        backend->steps.push_back([id] { PostMessageW(MainWindow, WM_COMMAND, id, 0); });
+        backend->actions.push_back([id] { PostMessageW(MainWindow, WM_COMMAND, id, 0); });
     }
-    void Then(std::function<void()> check) { backend->steps.push_back(std::move(check)); }
-    Steps* backend = nullptr;
+    void Then(std::function<void()> check) { backend->actions.push_back(std::move(check)); }
+    test::StepsBackend* backend = nullptr;
     std::vector<std::string> launched;
 };
 

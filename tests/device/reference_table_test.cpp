@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "backend/backend.h"
+#include "steps_backend.h"
 #include "kernel/kernel.h"
 #include "reference/reference_table.h"
 #include "resources/resource.h"
@@ -58,30 +59,14 @@ TEST(CompareRows, MissingRecordsAndUnknownColumnsCompareEqual) {
     EXPECT_EQ(CompareRows(kTable, &kRows[0], &kRows[1], -1), 0);
 }
 
-class Steps : public platform::Backend {
-public:
-    std::deque<std::function<void()>> steps;
-    bool WaitForInput() override {
-        if (steps.empty()) return false;
-        auto step = std::move(steps.front());
-        steps.pop_front();
-        step();
-        return true;
-    }
-    void Present(const platform::Surface&) override {}
-    void PlaySamples(const std::vector<int16_t>&, int) override {}
-    void BringToFront() override {}
-    bool IsHeadless() const override { return true; }
-};
-
 TEST(TableScreen, RefusedRowStopsTheFillAndLeavesAUsableScreen) {
     platform::ResetWindowSystem();
     platform::RefuseListViewInsertionsBeyond(10);
-    auto backend = std::make_unique<Steps>();
-    auto& steps = backend->steps;
+    auto backend = std::make_unique<test::StepsBackend>();
+    auto& actions = backend->actions;
     platform::SetBackend(std::move(backend));
-    steps.push_back([] { PostMessageW(MainWindow, WM_COMMAND, IDM_DIELECTRIC, 0); });
-    steps.push_back([] {
+    actions.push_back([] { PostMessageW(MainWindow, WM_COMMAND, IDM_DIELECTRIC, 0); });
+    actions.push_back([] {
         HWND list = GetDlgItem(DielectricScreen, IDC_TABLE);
         EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 10);
         NMLISTVIEW click{};

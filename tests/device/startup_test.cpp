@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "backend/backend.h"
+#include "steps_backend.h"
 #include "gdi/gdi.h"
 #include "kernel/internal.h"
 #include "kernel/kernel.h"
@@ -19,15 +20,6 @@
 #include "shell/shell.h"
 
 namespace {
-
-class NoInput : public platform::Backend {
-public:
-    bool WaitForInput() override { return false; }
-    void Present(const platform::Surface&) override {}
-    void PlaySamples(const std::vector<int16_t>&, int) override {}
-    void BringToFront() override {}
-    bool IsHeadless() const override { return true; }
-};
 
 struct Recorder {
     std::vector<std::string> lines;
@@ -102,7 +94,7 @@ class StartUpTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::ResetWindowSystem();
-        platform::SetBackend(std::make_unique<NoInput>());
+        platform::SetBackend(std::make_unique<test::StepsBackend>());
         platform::SetMessageObserver([this](HWND h, UINT m, WPARAM w, LPARAM l) { recorder.Observe(h, m, w, l); });
     }
     void TearDown() override {

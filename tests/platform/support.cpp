@@ -5,14 +5,6 @@
 
 namespace test {
 
-bool ScriptedBackend::WaitForInput() {
-    if (actions.empty()) return false;
-    auto action = std::move(actions.front());
-    actions.pop_front();
-    action();
-    return true;
-}
-
 void PlatformTest::SetUp() {
     platform::ResetWindowSystem();
     auto owned = std::make_unique<ScriptedBackend>();

@@ -16,6 +16,7 @@
 
 #include "backend/backend.h"
 #include "kernel/kernel.h"
+#include "steps_backend.h"
 
 // Rectangles compare and print in test expectations.
 inline bool operator==(const RECT& a, const RECT& b) {
@@ -27,19 +28,7 @@ inline std::ostream& operator<<(std::ostream& out, const RECT& r) {
 
 namespace test {
 
-// Each time the window system waits for input, the next action runs; when none are
-// left, no more input will come.
-class ScriptedBackend : public platform::Backend {
-public:
-    std::deque<std::function<void()>> actions;
-    int presents = 0;
-    bool WaitForInput() override;
-    void Present(const platform::Surface&) override { ++presents; }
-    void PlaySamples(const std::vector<int16_t>&, int) override {}
-    void BringToFront() override { ++broughtToFront; }
-    bool IsHeadless() const override { return true; }
-    int broughtToFront = 0;
-};
+using ScriptedBackend = StepsBackend;
 
 class PlatformTest : public ::testing::Test {
 protected:
