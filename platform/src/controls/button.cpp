@@ -71,10 +71,9 @@ void DrawCheckMark(HDC hdc, int x, int y, bool checked) {
 }
 
 void Paint(HWND hwnd) {
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
-    RECT client;
-    GetClientRect(hwnd, &client);
+    PaintScope paint(hwnd);
+    HDC hdc = paint.hdc;
+    const RECT& client = paint.client;
     Window& w = Get(hwnd);
     auto& s = StateOf<ButtonState>(hwnd);
     DWORD kind = Kind(hwnd);
@@ -105,7 +104,6 @@ void Paint(HWND hwnd) {
         DrawTextW(hdc, w.text.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
     SelectObject(hdc, oldFont);
-    EndPaint(hwnd, &ps);
 }
 
 bool Inside(HWND hwnd, LPARAM lParam) {

@@ -24,6 +24,24 @@ void NotifyParent(HWND control, WORD code);
 // control's background with the brush it answers.
 void PrepareColours(HWND control, HDC hdc, UINT ctlColorMessage, const RECT& fill);
 
+// A control's WM_PAINT: begins painting, knows the client rectangle, and ends painting
+// when it goes out of scope.
+class PaintScope {
+public:
+    explicit PaintScope(HWND hwnd) : hwnd_(hwnd), hdc(BeginPaint(hwnd, &ps_)) { GetClientRect(hwnd, &client); }
+    ~PaintScope() { EndPaint(hwnd_, &ps_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_{};
+
+public:
+    HDC hdc;
+    RECT client{};
+};
+
 // The font set with WM_SETFONT, or the system font.
 HFONT ControlFont(HWND control);
 LRESULT HandleFontMessages(HWND control, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);

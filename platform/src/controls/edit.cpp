@@ -179,10 +179,9 @@ void Key(HWND hwnd, UINT vk) {
 }
 
 void Paint(HWND hwnd) {
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
-    RECT client;
-    GetClientRect(hwnd, &client);
+    PaintScope paint(hwnd);
+    HDC hdc = paint.hdc;
+    const RECT& client = paint.client;
     Window& w = Get(hwnd);
     auto& s = S(hwnd);
     bool focused = GetFocus() == hwnd;
@@ -215,7 +214,6 @@ void Paint(HWND hwnd) {
     }
     if (w.style & WS_BORDER) FrameSolid(hdc, client, RGB(0, 0, 0));
     SelectObject(hdc, oldFont);
-    EndPaint(hwnd, &ps);
 }
 
 LRESULT GetSelection(HWND hwnd, WPARAM wParam, LPARAM lParam) {

@@ -166,10 +166,9 @@ void PaintHeader(HDC hdc, HWND hwnd, const Layout& l) {
 }
 
 void Paint(HWND hwnd) {
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
-    RECT client;
-    GetClientRect(hwnd, &client);
+    PaintScope paint(hwnd);
+    HDC hdc = paint.hdc;
+    const RECT& client = paint.client;
     auto& s = S(hwnd);
     Layout l = ComputeLayout(hwnd);
     PrepareColours(hwnd, hdc, WM_CTLCOLOREDIT, client);
@@ -202,7 +201,6 @@ void Paint(HWND hwnd) {
         FillSolid(hdc, RECT{l.vbar.left, l.hbar.top, l.vbar.right, l.hbar.bottom}, RGB(224, 224, 224));
     if (Get(hwnd).style & WS_BORDER) FrameSolid(hdc, client, RGB(0, 0, 0));
     SelectObject(hdc, oldFont);
-    EndPaint(hwnd, &ps);
 }
 
 bool Scroll(HWND hwnd, ScrollAxis& axis, int to) {

@@ -71,10 +71,9 @@ int MeasureTextHeight(const std::u16string& text, UINT type) {
 }
 
 void Paint(HWND hwnd) {
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
-    RECT client;
-    GetClientRect(hwnd, &client);
+    PaintScope paint(hwnd);
+    HDC hdc = paint.hdc;
+    const RECT& client = paint.client;
     auto& s = StateOf<BoxState>(hwnd);
     FillSolid(hdc, client, RGB(255, 255, 255));
     FillSolid(hdc, RECT{0, 0, client.right, kCaptionHeight}, RGB(0, 51, 153));
@@ -95,7 +94,6 @@ void Paint(HWND hwnd) {
     RECT body{TextLeft(s.type), kCaptionHeight + kPadding, client.right - kPadding, client.bottom};
     DrawTextW(hdc, text.c_str(), -1, &body, DT_WORDBREAK | DT_NOPREFIX);
     FrameSolid(hdc, client, RGB(0, 0, 0));
-    EndPaint(hwnd, &ps);
 }
 
 LRESULT CALLBACK BoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -22,10 +22,9 @@ void SetPosition(HWND hwnd, int pos) {
 }
 
 void Paint(HWND hwnd) {
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
-    RECT client;
-    GetClientRect(hwnd, &client);
+    PaintScope paint(hwnd);
+    HDC hdc = paint.hdc;
+    const RECT& client = paint.client;
     auto& s = StateOf<ProgressState>(hwnd);
     bool border = Get(hwnd).style & WS_BORDER;
     RECT inner = client;
@@ -35,7 +34,6 @@ void Paint(HWND hwnd) {
     FillSolid(hdc, inner, GetSysColor(COLOR_WINDOW));
     FillSolid(hdc, RECT{inner.left, inner.top, inner.left + filled, inner.bottom}, GetSysColor(COLOR_HIGHLIGHT));
     if (border) FrameSolid(hdc, client, RGB(0, 0, 0));
-    EndPaint(hwnd, &ps);
 }
 
 LRESULT CALLBACK ProgressProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

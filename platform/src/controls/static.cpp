@@ -42,10 +42,9 @@ UINT TextFormat(DWORD style) {
 }
 
 void Paint(HWND hwnd) {
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
-    RECT client;
-    GetClientRect(hwnd, &client);
+    PaintScope paint(hwnd);
+    HDC hdc = paint.hdc;
+    const RECT& client = paint.client;
     Window& w = Get(hwnd);
     auto& s = StateOf<StaticState>(hwnd);
     PrepareColours(hwnd, hdc, WM_CTLCOLORSTATIC, client);
@@ -62,7 +61,6 @@ void Paint(HWND hwnd) {
         SelectObject(hdc, old);
     }
     if (w.style & WS_BORDER) FrameSolid(hdc, client, RGB(0, 0, 0));
-    EndPaint(hwnd, &ps);
 }
 
 LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

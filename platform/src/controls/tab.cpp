@@ -59,10 +59,9 @@ void Select(HWND hwnd, int index) {
 }
 
 void Paint(HWND hwnd) {
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
-    RECT client;
-    GetClientRect(hwnd, &client);
+    PaintScope paint(hwnd);
+    HDC hdc = paint.hdc;
+    const RECT& client = paint.client;
     auto& s = S(hwnd);
     FillSolid(hdc, client, GetSysColor(COLOR_WINDOW));
     FrameSolid(hdc, RECT{0, kStripHeight - 1, client.right, client.bottom}, RGB(0, 0, 0));
@@ -81,7 +80,6 @@ void Paint(HWND hwnd) {
         DrawTextW(hdc, s.texts[i].c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
     SelectObject(hdc, oldFont);
-    EndPaint(hwnd, &ps);
 }
 
 LRESULT InsertItem(HWND hwnd, WPARAM index, const TCITEMW* item) {

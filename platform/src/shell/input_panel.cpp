@@ -56,11 +56,10 @@ const Key* KeyAt(LPARAM lParam, RECT* where = nullptr) {
 WCHAR Shifted(WCHAR ch) { return ch >= u'a' && ch <= u'z' ? WCHAR(ch - u'a' + u'A') : ch; }
 
 void Paint(HWND hwnd) {
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
+    PaintScope paint(hwnd);
+    HDC hdc = paint.hdc;
+    const RECT& client = paint.client;
     auto& s = StateOf<PanelState>(hwnd);
-    RECT client;
-    GetClientRect(hwnd, &client);
     FillSolid(hdc, client, RGB(200, 200, 200));
     SetBkMode(hdc, TRANSPARENT);
     SelectObject(hdc, DefaultGuiFont());
@@ -77,7 +76,6 @@ void Paint(HWND hwnd) {
             if (s.shift && label.size() == 1) label[0] = Shifted(label[0]);
             DrawTextW(hdc, label.c_str(), -1, &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
         }
-    EndPaint(hwnd, &ps);
 }
 
 void Press(HWND hwnd, const Key& key) {

@@ -103,10 +103,9 @@ void PaintSipButton(HDC hdc) {
 }
 
 void PaintBar(HWND bar) {
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(bar, &ps);
-    RECT client;
-    GetClientRect(bar, &client);
+    PaintScope paint(bar);
+    HDC hdc = paint.hdc;
+    const RECT& client = paint.client;
     FillSolid(hdc, client, kMenuBarFace);
     FillSolid(hdc, RECT{0, 0, client.right, 1}, RGB(128, 128, 128));
     SetBkMode(hdc, TRANSPARENT);
@@ -114,7 +113,6 @@ void PaintBar(HWND bar) {
     auto& s = Bar(bar);
     for (size_t i = 0; i < s.buttons.size(); ++i) PaintButton(hdc, s, i);
     if (SipButtonShown(bar)) PaintSipButton(hdc);
-    EndPaint(bar, &ps);
 }
 
 int ButtonAt(HWND bar, LPARAM lParam) {
@@ -225,10 +223,9 @@ int PopupItemAt(HWND popup, LPARAM lParam) {
 }
 
 void PaintPopup(HWND popup) {
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(popup, &ps);
-    RECT client;
-    GetClientRect(popup, &client);
+    PaintScope paint(popup);
+    HDC hdc = paint.hdc;
+    const RECT& client = paint.client;
     auto& p = StateOf<PopupState>(popup);
     const auto* items = MenuItems(p.menu);
     FillSolid(hdc, client, RGB(255, 255, 255));
@@ -248,7 +245,6 @@ void PaintPopup(HWND popup) {
         DrawTextW(hdc, item.text.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     }
     FrameSolid(hdc, client, RGB(0, 0, 0));
-    EndPaint(popup, &ps);
 }
 
 void SetHot(HWND popup, int hot) {

@@ -19,12 +19,11 @@ bool OkShown() {
 }
 
 void Paint(HWND hwnd) {
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
+    PaintScope paint(hwnd);
+    HDC hdc = paint.hdc;
+    const RECT& client = paint.client;
     auto& s = StateOf<NavState>(hwnd);
     if (!s.titleFont) s.titleFont = FontForPointSize(u"Tahoma", 10, FW_BOLD);
-    RECT client;
-    GetClientRect(hwnd, &client);
     FillSolid(hdc, client, kBarBlue);
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, RGB(255, 255, 255));
@@ -42,7 +41,6 @@ void Paint(HWND hwnd) {
         RECT r = kOkButton;
         DrawTextW(hdc, u"ok", -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
-    EndPaint(hwnd, &ps);
 }
 
 bool OnOk(LPARAM lParam) {
