@@ -38,23 +38,20 @@ Selection Sel(HWND edit) {
 
 void Select(HWND edit, int start, int end) { SendMessageW(edit, EM_SETSEL, WPARAM(start), LPARAM(end)); }
 
-void PressWithShift(UINT vk) {
-    platform::InjectKey(VK_SHIFT, true);
-    test::PressKey(vk);
-    platform::InjectKey(VK_SHIFT, false);
+// A modifier and a key, all pressed and released before any of it is handled (as a
+// quick hand on a busy machine does): the handler still sees the modifier held.
+void PressWith(UINT modifier, UINT vk) {
+    platform::InjectKey(modifier, true);
+    platform::InjectKey(vk, true);
+    platform::InjectKey(vk, false);
+    platform::InjectKey(modifier, false);
     test::Pump();
 }
 
-// Control and a letter, as on a keyboard: the window system turns them into the
-// control character (Ctrl+C is 3) while Control is held.
-void PressWithControl(UINT letter) {
-    platform::InjectKey(VK_CONTROL, true);
-    platform::InjectKey(letter, true);
-    test::Pump();
-    platform::InjectKey(letter, false);
-    platform::InjectKey(VK_CONTROL, false);
-    test::Pump();
-}
+void PressWithShift(UINT vk) { PressWith(VK_SHIFT, vk); }
+
+// Control and a letter become the control character (Ctrl+C is 3).
+void PressWithControl(UINT letter) { PressWith(VK_CONTROL, letter); }
 
 int TextWidth(HWND edit, const std::u16string& text) {
     HDC hdc = GetDC(edit);
