@@ -407,6 +407,9 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     if (handled) return fontResult;
     auto& s = S(hwnd);
     switch (msg) {
+    case WM_CREATE:
+        // Only the report view is drawn; a list asking for another view is not made.
+        return (Get(hwnd).style & LVS_TYPEMASK) == LVS_REPORT ? 0 : -1;
     case WM_PAINT: Paint(hwnd); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN: ButtonDown(hwnd, At(lParam)); return 0;
