@@ -6,35 +6,14 @@
 
 namespace {
 
-std::vector<std::pair<int, int>> commands;  // control id, notification code heard by the parent
-
-LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_COMMAND) {
-        commands.push_back({LOWORD(wParam), HIWORD(wParam)});
-        return 0;
-    }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-INT_PTR CALLBACK RecordingDialogProc(HWND, UINT msg, WPARAM wParam, LPARAM) {
-    if (msg == WM_COMMAND) commands.push_back({LOWORD(wParam), HIWORD(wParam)});
-    return msg == WM_INITDIALOG;
-}
-
-using Commands = std::vector<std::pair<int, int>>;
+using test::Commands;
+Commands& commands = test::HeardCommands();
 
 class ButtonTest : public test::PlatformTest {
 protected:
     void SetUp() override {
         PlatformTest::SetUp();
-        commands.clear();
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = ParentProc;
-        wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
-        wc.lpszClassName = u"ButtonTestParent";
-        ASSERT_NE(RegisterClassW(&wc), 0);
-        parent = CreateWindowExW(0, u"ButtonTestParent", u"", WS_POPUP | WS_VISIBLE, 0, 26, 240, 268, nullptr, nullptr,
-                                 nullptr, nullptr);
+        parent = test::CreateListeningWindow();
         ASSERT_NE(parent, nullptr);
     }
 
@@ -148,7 +127,7 @@ class RadioDialogTest : public ButtonTest {
 protected:
     void SetUp() override {
         ButtonTest::SetUp();
-        dlg = test::CreateDialogFromResource(IDD_CONTROLS, nullptr, RecordingDialogProc);
+        dlg = test::CreateDialogFromResource(IDD_CONTROLS, nullptr, test::ListeningDialogProc);
         ASSERT_NE(dlg, nullptr);
         // Below the navigation bar, where a person can reach it.
         MoveWindow(dlg, 0, 26, 210, 253, FALSE);

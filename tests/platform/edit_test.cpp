@@ -7,21 +7,8 @@
 
 namespace {
 
-using Commands = std::vector<std::pair<int, int>>;  // control id, notification code
-Commands commands;
-
-LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_COMMAND) {
-        commands.push_back({LOWORD(wParam), HIWORD(wParam)});
-        return 0;
-    }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-INT_PTR CALLBACK RecordingDialogProc(HWND, UINT msg, WPARAM wParam, LPARAM) {
-    if (msg == WM_COMMAND) commands.push_back({LOWORD(wParam), HIWORD(wParam)});
-    return msg == WM_INITDIALOG;
-}
+using test::Commands;
+Commands& commands = test::HeardCommands();
 
 int Count(WORD code, int id = -1) {
     return int(std::count_if(commands.begin(), commands.end(),
@@ -66,14 +53,7 @@ class EditTest : public test::PlatformTest {
 protected:
     void SetUp() override {
         PlatformTest::SetUp();
-        commands.clear();
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = ParentProc;
-        wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
-        wc.lpszClassName = u"EditTestParent";
-        ASSERT_NE(RegisterClassW(&wc), 0);
-        parent = CreateWindowExW(0, u"EditTestParent", u"", WS_POPUP | WS_VISIBLE, 0, 26, 240, 268, nullptr, nullptr,
-                                 nullptr, nullptr);
+        parent = test::CreateListeningWindow();
         ASSERT_NE(parent, nullptr);
         edit = Edit(ES_AUTOHSCROLL, 10, 10, 150, 21, 50);
     }
@@ -327,7 +307,7 @@ class OhmsDialogTest : public EditTest {
 protected:
     void SetUp() override {
         EditTest::SetUp();
-        dlg = test::CreateDialogFromResource(IDD_OHMS, nullptr, RecordingDialogProc);
+        dlg = test::CreateDialogFromResource(IDD_OHMS, nullptr, test::ListeningDialogProc);
         ASSERT_NE(dlg, nullptr);
         MoveWindow(dlg, 0, 26, 210, 253, FALSE);
         ShowWindow(dlg, SW_SHOW);
@@ -387,7 +367,7 @@ class ControlsDialogTest : public EditTest {
 protected:
     void SetUp() override {
         EditTest::SetUp();
-        dlg = test::CreateDialogFromResource(IDD_CONTROLS, nullptr, RecordingDialogProc);
+        dlg = test::CreateDialogFromResource(IDD_CONTROLS, nullptr, test::ListeningDialogProc);
         ASSERT_NE(dlg, nullptr);
         MoveWindow(dlg, 0, 26, 210, 253, FALSE);
         ShowWindow(dlg, SW_SHOW);

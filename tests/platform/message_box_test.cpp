@@ -9,16 +9,8 @@
 
 namespace {
 
-using Commands = std::vector<std::pair<int, int>>;  // control id, notification code
-Commands commands;
-
-LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_COMMAND) {
-        commands.push_back({LOWORD(wParam), HIWORD(wParam)});
-        return 0;
-    }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
+using test::Commands;
+Commands& commands = test::HeardCommands();
 
 HWND OpenBox() { return platform::ModalStack().empty() ? nullptr : platform::ModalStack().back(); }
 
@@ -37,14 +29,7 @@ class MessageBoxTest : public test::PlatformTest {
 protected:
     void SetUp() override {
         PlatformTest::SetUp();
-        commands.clear();
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = OwnerProc;
-        wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
-        wc.lpszClassName = u"MessageBoxTestOwner";
-        ASSERT_NE(RegisterClassW(&wc), 0);
-        owner = CreateWindowExW(0, u"MessageBoxTestOwner", u"", WS_POPUP | WS_VISIBLE, 0, 26, 240, 268, nullptr,
-                                nullptr, nullptr, nullptr);
+        owner = test::CreateListeningWindow();
         ASSERT_NE(owner, nullptr);
         // Near the top of the screen, clear of the box in the middle.
         ownerEdit = CreateWindowExW(0, u"Edit", u"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 4, 100, 20, owner,

@@ -7,6 +7,7 @@ namespace test {
 
 void PlatformTest::SetUp() {
     platform::ResetWindowSystem();
+    HeardCommands().clear();
     auto owned = std::make_unique<ScriptedBackend>();
     backend = owned.get();
     platform::SetBackend(std::move(owned));
@@ -25,6 +26,34 @@ HWND CreateDialogFromResource(int id, HWND owner, DLGPROC proc, LPARAM param) {
     if (!res) return nullptr;
     auto* tmpl = static_cast<LPCDLGTEMPLATE>(LockResource(LoadResource(instance, res)));
     return CreateDialogIndirectParamW(instance, tmpl, owner, proc, param);
+}
+
+Commands& HeardCommands() {
+    static Commands commands;
+    return commands;
+}
+
+namespace {
+LRESULT CALLBACK ListeningWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_COMMAND) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    HeardCommands().push_back({LOWORD(wParam), HIWORD(wParam)});
+    return 0;
+}
+}  // namespace
+
+HWND CreateListeningWindow() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ListeningWindowProc;
+    wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+    wc.lpszClassName = u"ListeningWindow";
+    RegisterClassW(&wc);
+    return CreateWindowExW(0, u"ListeningWindow", u"", WS_POPUP | WS_VISIBLE, 0, 26, 240, 268, nullptr, nullptr, nullptr,
+                           nullptr);
+}
+
+INT_PTR CALLBACK ListeningDialogProc(HWND, UINT msg, WPARAM wParam, LPARAM) {
+    if (msg == WM_COMMAND) HeardCommands().push_back({LOWORD(wParam), HIWORD(wParam)});
+    return msg == WM_INITDIALOG;
 }
 
 INT_PTR CALLBACK PassiveDialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }

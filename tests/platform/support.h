@@ -12,6 +12,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "backend/backend.h"
@@ -36,6 +37,14 @@ protected:
     void TearDown() override;
     ScriptedBackend* backend = nullptr;
 };
+
+// WM_COMMAND heard by a listening window or dialog, in order: control id and
+// notification code. Cleared when each test starts.
+using Commands = std::vector<std::pair<int, int>>;
+Commands& HeardCommands();
+// A top-level window over the work area that records the commands its controls send.
+HWND CreateListeningWindow();
+INT_PTR CALLBACK ListeningDialogProc(HWND, UINT, WPARAM, LPARAM);
 
 // A dialog from the demo program's resources.
 HWND CreateDialogFromResource(int id, HWND owner, DLGPROC proc, LPARAM param = 0);
