@@ -197,8 +197,9 @@ TEST_F(MessageBoxTest, QuitInsideTheLoopEndsItAndIsPostedAgain) {
 
 TEST_F(MessageBoxTest, TapsOutsideTheBoxReachNothingWhileItIsOpen) {
     // A second program window, not the box's owner and so not disabled.
-    HWND other = CreateWindowExW(0, u"MessageBoxTestOwner", u"", WS_POPUP | WS_VISIBLE, 0, 26, 240, 40, nullptr,
+    HWND other = CreateWindowExW(0, u"ListeningWindow", u"", WS_POPUP | WS_VISIBLE, 0, 26, 240, 40, nullptr,
                                  nullptr, nullptr, nullptr);
+    ASSERT_NE(other, nullptr);
     HWND otherButton = CreateWindowExW(0, u"Button", u"Other", WS_CHILD | WS_VISIBLE, 10, 4, 80, 20, other,
                                        reinterpret_cast<HMENU>(uintptr_t(40)), nullptr, nullptr);
     test::Pump();
