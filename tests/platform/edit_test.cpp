@@ -3,6 +3,7 @@
 // read-only fields, the clipboard, and reading the text back.
 #include "demo_resource.h"
 #include "kernel/internal.h"
+#include "gdi/gdi.h"
 #include "support.h"
 
 namespace {
@@ -487,6 +488,54 @@ TEST_F(EditTest, PastingSeveralLinesKeepsTheFirst) {
     Typed(u"");
     PressWithControl('V');
     EXPECT_EQ(test::TextOf(edit), u"one");
+}
+
+// ---- multi-line fields ----
+
+const char16_t* const kParagraph =
+    u"These devices contain four independent 2-input NAND gates.  They perform the Boolean functions "
+    u"Y=!(A&&B) or Y=!A||!B in positive logic.  The open-collector outputs require pull-up resistors.";
+
+TEST_F(EditTest, LinesWrapAtWordsAndKeepEveryBlankButTheOneBrokenAt) {
+    HDC hdc = GetDC(edit);
+    auto lines = platform::LineRanges(hdc, kParagraph, true, 120);
+    ReleaseDC(edit, hdc);
+    ASSERT_GT(lines.size(), 3u);
+    std::u16string joined;
+    for (const auto& line : lines) {
+        EXPECT_LE(TextWidth(edit, std::u16string(kParagraph + line.start, line.end - line.start)), 120);
+        joined += (joined.empty() ? u"" : u" ") + std::u16string(kParagraph + line.start, line.end - line.start);
+    }
+    EXPECT_EQ(joined, kParagraph);
+}
+
+TEST_F(EditTest, MultiLineFieldScrollsByBarAndKeysAndTellsOfItsFocus) {
+    std::u16string twice = std::u16string(kParagraph) + u"  " + kParagraph;
+    HWND field = Edit(ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, 10, 60, 150, 50, 60, twice.c_str());
+    test::Pump();
+    RECT text{12, 26 + 62, 10 + 150 - 14, 26 + 108};
+    auto shown = [&] {
+        std::vector<uint32_t> pixels;
+        for (int y = text.top; y < text.bottom; ++y)
+            for (int x = text.left; x < text.right; ++x) pixels.push_back(test::PixelAt(x, y));
+        return pixels;
+    };
+    auto top = shown();
+    test::TapAt(POINT{10 + 150 - 7, 26 + 60 + 50 - 7});  // the bar's lower arrow
+    EXPECT_NE(shown(), top) << "the arrow scrolls the lines";
+    EXPECT_NE(GetFocus(), field) << "the bar does not take the focus";
+    test::TapAt(POINT{10 + 150 - 7, 26 + 60 + 7});  // and the upper one
+    EXPECT_EQ(shown(), top);
+    commands.clear();
+    test::Tap(field);
+    EXPECT_EQ(commands, (test::Commands{{60, EN_SETFOCUS}}));
+    test::PressKey(VK_NEXT);
+    EXPECT_NE(shown(), top) << "the caret moved down a page and took the view with it";
+    test::PressKey(VK_PRIOR);
+    test::PressKey(VK_PRIOR);
+    SetFocus(parent);
+    test::Pump();
+    EXPECT_EQ(shown(), top) << "and back up to the first line";
 }
 
 }  // namespace

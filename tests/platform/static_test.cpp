@@ -139,6 +139,18 @@ TEST_F(StaticTest, LeftTextWrapsAtWordsButLeftNoWordWrapStaysOnOneClippedLine) {
     EXPECT_LE(singleInk.right, singleBox.right);
 }
 
+TEST_F(StaticTest, AWrappedLineThatWouldShowOnlyInPartIsLeftOut) {
+    HWND title = Static(u"Dialectric Constants Of Materials Table", SS_LEFT, RECT{10, 10, 70, 10});
+    int line = LineHeightOf(title);
+    SetWindowPos(title, nullptr, 0, 0, 60, line + line / 2, SWP_NOMOVE | SWP_NOZORDER);
+    test::Pump();
+    RECT box = ScreenRectOf(title);
+    EXPECT_LE(InkIn(box).bottom - box.top, line) << "no sliver of the second line below the first";
+    SetWindowPos(title, nullptr, 0, 0, 60, 2 * line, SWP_NOMOVE | SWP_NOZORDER);
+    test::Pump();
+    EXPECT_GT(InkIn(ScreenRectOf(title)).bottom - box.top, line) << "a second line that fits is shown";
+}
+
 TEST_F(StaticTest, AmpersandIsAPrefixUnlessNoPrefixIsSet) {
     // "&&" stands for one ampersand; SS_NOPREFIX shows every ampersand as it is.
     HWND doubled = Static(u"A&&B", SS_LEFT, RECT{10, 10, 110, 30});

@@ -57,6 +57,7 @@ void RegisterBuiltinClasses() {
     RegisterStaticClass();
     RegisterButtonClass();
     RegisterEditClass();
+    RegisterListBoxClass();
     RegisterProgressClass();
     RegisterTabClass();
     RegisterListViewClass();

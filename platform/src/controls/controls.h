@@ -49,6 +49,7 @@ LRESULT HandleFontMessages(HWND control, UINT msg, WPARAM wParam, LPARAM lParam,
 void RegisterStaticClass();
 void RegisterButtonClass();
 void RegisterEditClass();
+void RegisterListBoxClass();
 void RegisterProgressClass();
 void RegisterTabClass();
 void RegisterListViewClass();

@@ -27,16 +27,12 @@ struct Item {
     bool selected = false;
 };
 
-enum class Drag { None, Vertical, Horizontal, Header };
-
 struct ListState : ControlData {
     std::vector<Column> columns;
     std::vector<Item> items;
     int focused = -1;
-    ScrollAxis vertical, horizontal;
-    Drag drag = Drag::None;
-    POINT dragStart{0, 0};
-    int dragStartPos = 0;
+    ScrollState scroll;
+    bool headerPressed = false;
     int pressedHeader = -1;
 };
 
@@ -63,11 +59,9 @@ int ContentWidth(const ListState& s) {
     return w;
 }
 
-// The area rows are drawn in, and the scroll bars, given which bars are needed.
-struct Layout {
+// The area rows are drawn in (below the header), and the scroll bars.
+struct Layout : ScrollLayout {
     RECT rows{};
-    RECT vbar{}, hbar{};
-    bool vertical = false, horizontal = false;
 };
 
 Layout ComputeLayout(HWND hwnd) {
@@ -76,27 +70,18 @@ Layout ComputeLayout(HWND hwnd) {
     GetClientRect(hwnd, &client);
     if (Get(hwnd).style & WS_BORDER) InflateRect(&client, -1, -1);
     int rowHeight = RowHeight(hwnd);
-    Layout l;
     int contentHeight = int(s.items.size()) * rowHeight;
-    int width = client.right - client.left, height = client.bottom - client.top - HeaderHeight(hwnd);
-    // A bar in one direction takes room that may make the other one needed too.
-    for (int pass = 0; pass < 2; ++pass) {
-        l.vertical = contentHeight > height - (l.horizontal ? kScrollBarSize : 0);
-        l.horizontal = ContentWidth(s) > width - (l.vertical ? kScrollBarSize : 0);
-    }
-    int right = client.right - (l.vertical ? kScrollBarSize : 0);
-    int bottom = client.bottom - (l.horizontal ? kScrollBarSize : 0);
-    l.rows = RECT{client.left, client.top + HeaderHeight(hwnd), right, bottom};
-    l.vbar = RECT{right, client.top, client.right, bottom};
-    l.hbar = RECT{client.left, bottom, right, client.bottom};
-    s.vertical.total = contentHeight;
-    s.vertical.page = std::max(0, int(l.rows.bottom - l.rows.top));
-    s.vertical.line = rowHeight;
-    s.horizontal.total = ContentWidth(s);
-    s.horizontal.page = std::max(0, int(l.rows.right - l.rows.left));
-    s.horizontal.line = 16;
-    s.vertical.Clamp();
-    s.horizontal.Clamp();
+    Layout l;
+    static_cast<ScrollLayout&>(l) = LayOutScrollBars(client, SIZE{ContentWidth(s), contentHeight + HeaderHeight(hwnd)}, true, true);
+    l.rows = l.view;
+    l.rows.top += HeaderHeight(hwnd);
+    s.scroll.vertical.total = contentHeight;
+    s.scroll.vertical.line = rowHeight;
+    s.scroll.horizontal.total = ContentWidth(s);
+    s.scroll.horizontal.line = 16;
+    s.scroll.Fit(l);
+    s.scroll.vertical.page = std::max(0, int(l.rows.bottom - l.rows.top));
+    s.scroll.vertical.Clamp();
     return l;
 }
 
@@ -113,9 +98,9 @@ void Notify(HWND hwnd, UINT code, int item, int subItem) {
 void EnsureVisible(HWND hwnd, int item) {
     auto& s = S(hwnd);
     ComputeLayout(hwnd);
-    int rowHeight = s.vertical.line, top = item * rowHeight;
-    if (top < s.vertical.pos) s.vertical.ScrollTo(top);
-    else if (top + rowHeight > s.vertical.pos + s.vertical.page) s.vertical.ScrollTo(top + rowHeight - s.vertical.page);
+    int rowHeight = s.scroll.vertical.line, top = item * rowHeight;
+    if (top < s.scroll.vertical.pos) s.scroll.vertical.ScrollTo(top);
+    else if (top + rowHeight > s.scroll.vertical.pos + s.scroll.vertical.page) s.scroll.vertical.ScrollTo(top + rowHeight - s.scroll.vertical.page);
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
@@ -151,7 +136,7 @@ void PaintHeader(HDC hdc, HWND hwnd, const Layout& l) {
     auto& s = S(hwnd);
     RECT strip{l.rows.left, l.rows.top - kHeaderHeight, l.rows.right, l.rows.top};
     FillSolid(hdc, strip, RGB(212, 212, 212));
-    int x = l.rows.left - s.horizontal.pos;
+    int x = l.rows.left - s.scroll.horizontal.pos;
     for (size_t i = 0; i < s.columns.size(); ++i) {
         RECT cell{x, strip.top, x + s.columns[i].width, strip.bottom};
         RECT visible;
@@ -174,12 +159,12 @@ void Paint(HWND hwnd) {
     PrepareColours(hwnd, hdc, WM_CTLCOLOREDIT, client);
     HGDIOBJ oldFont = SelectObject(hdc, ControlFont(hwnd));
     SetBkMode(hdc, TRANSPARENT);
-    int rowHeight = s.vertical.line;
-    int first = s.vertical.pos / std::max(1, rowHeight);
+    int rowHeight = s.scroll.vertical.line;
+    int first = s.scroll.vertical.pos / std::max(1, rowHeight);
     for (int i = first; i < int(s.items.size()); ++i) {
-        int top = l.rows.top + i * rowHeight - s.vertical.pos;
+        int top = l.rows.top + i * rowHeight - s.scroll.vertical.pos;
         if (top >= l.rows.bottom) break;
-        int x = l.rows.left - s.horizontal.pos;
+        int x = l.rows.left - s.scroll.horizontal.pos;
         for (size_t c = 0; c < s.columns.size(); ++c) {
             RECT cell{x, top, x + s.columns[c].width, top + rowHeight};
             x += s.columns[c].width;
@@ -195,10 +180,7 @@ void Paint(HWND hwnd) {
         }
     }
     if (HasHeader(hwnd)) PaintHeader(hdc, hwnd, l);
-    if (l.vertical) DrawScrollBar(hdc, l.vbar, true, s.vertical);
-    if (l.horizontal) DrawScrollBar(hdc, l.hbar, false, s.horizontal);
-    if (l.vertical && l.horizontal)
-        FillSolid(hdc, RECT{l.vbar.left, l.hbar.top, l.vbar.right, l.hbar.bottom}, RGB(224, 224, 224));
+    DrawScrollBars(hdc, l, s.scroll);
     if (Get(hwnd).style & WS_BORDER) FrameSolid(hdc, client, RGB(0, 0, 0));
     SelectObject(hdc, oldFont);
 }
@@ -212,61 +194,47 @@ bool Scroll(HWND hwnd, ScrollAxis& axis, int to) {
 void ButtonDown(HWND hwnd, POINT p) {
     auto& s = S(hwnd);
     Layout l = ComputeLayout(hwnd);
-    for (bool vertical : {true, false}) {
-        if (!(vertical ? l.vertical : l.horizontal)) continue;
-        const RECT& bar = vertical ? l.vbar : l.hbar;
-        ScrollAxis& axis = vertical ? s.vertical : s.horizontal;
-        ScrollPart part = HitScrollBar(bar, vertical, axis, p);
-        if (part == ScrollPart::None) continue;
-        if (part == ScrollPart::Thumb) {
-            s.drag = vertical ? Drag::Vertical : Drag::Horizontal;
-            s.dragStart = p;
-            s.dragStartPos = axis.pos;
-        } else {
-            Scroll(hwnd, axis, SteppedPosition(part, axis));
-        }
+    bool moved;
+    if (s.scroll.Press(l, p, moved)) {
+        if (moved) InvalidateRect(hwnd, nullptr, TRUE);
         return;
     }
     SetFocus(hwnd);
     if (HasHeader(hwnd) && p.y >= l.rows.top - kHeaderHeight && p.y < l.rows.top) {
-        s.pressedHeader = ColumnAt(s, p.x - l.rows.left + s.horizontal.pos);
-        s.drag = Drag::Header;
+        s.pressedHeader = ColumnAt(s, p.x - l.rows.left + s.scroll.horizontal.pos);
+        s.headerPressed = true;
         InvalidateRect(hwnd, nullptr, FALSE);
         return;
     }
     if (!PtInRect(&l.rows, p)) return;
-    int row = (p.y - l.rows.top + s.vertical.pos) / std::max(1, s.vertical.line);
+    int row = (p.y - l.rows.top + s.scroll.vertical.pos) / std::max(1, s.scroll.vertical.line);
     SelectOnly(hwnd, row < int(s.items.size()) ? row : -1);
 }
 
 void Move(HWND hwnd, POINT p) {
-    auto& s = S(hwnd);
-    Layout l = ComputeLayout(hwnd);
-    if (s.drag == Drag::Vertical)
-        Scroll(hwnd, s.vertical, DraggedPosition(l.vbar, true, s.vertical, s.dragStartPos, p.y - s.dragStart.y));
-    else if (s.drag == Drag::Horizontal)
-        Scroll(hwnd, s.horizontal, DraggedPosition(l.hbar, false, s.horizontal, s.dragStartPos, p.x - s.dragStart.x));
+    if (S(hwnd).scroll.Drag(ComputeLayout(hwnd), p)) InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 void ButtonUp(HWND hwnd, POINT p) {
     auto& s = S(hwnd);
     Layout l = ComputeLayout(hwnd);
-    if (s.drag == Drag::Header) {
-        int column = p.y >= l.rows.top - kHeaderHeight && p.y < l.rows.top ? ColumnAt(s, p.x - l.rows.left + s.horizontal.pos) : -1;
+    if (s.headerPressed) {
+        int column = p.y >= l.rows.top - kHeaderHeight && p.y < l.rows.top ? ColumnAt(s, p.x - l.rows.left + s.scroll.horizontal.pos) : -1;
         int pressed = s.pressedHeader;
         s.pressedHeader = -1;
         InvalidateRect(hwnd, nullptr, FALSE);
         // Headers are buttons unless the list says they are not.
         if (column >= 0 && column == pressed && !(Get(hwnd).style & LVS_NOSORTHEADER)) Notify(hwnd, LVN_COLUMNCLICK, -1, column);
     }
-    s.drag = Drag::None;
+    s.headerPressed = false;
+    s.scroll.dragging = 0;
 }
 
 void Key(HWND hwnd, UINT vk) {
     auto& s = S(hwnd);
     ComputeLayout(hwnd);
     int count = int(s.items.size());
-    int perPage = std::max(1, s.vertical.page / std::max(1, s.vertical.line));
+    int perPage = std::max(1, s.scroll.vertical.page / std::max(1, s.scroll.vertical.line));
     int target = s.focused;
     switch (vk) {
     case VK_UP: target = std::max(0, s.focused - 1); break;
@@ -275,8 +243,8 @@ void Key(HWND hwnd, UINT vk) {
     case VK_NEXT: target = std::min(count - 1, s.focused + perPage); break;
     case VK_HOME: target = 0; break;
     case VK_END: target = count - 1; break;
-    case VK_LEFT: Scroll(hwnd, s.horizontal, s.horizontal.pos - s.horizontal.line); return;
-    case VK_RIGHT: Scroll(hwnd, s.horizontal, s.horizontal.pos + s.horizontal.line); return;
+    case VK_LEFT: Scroll(hwnd, s.scroll.horizontal, s.scroll.horizontal.pos - s.scroll.horizontal.line); return;
+    case VK_RIGHT: Scroll(hwnd, s.scroll.horizontal, s.scroll.horizontal.pos + s.scroll.horizontal.line); return;
     default: return;
     }
     if (count > 0 && target >= 0) SelectOnly(hwnd, target);
@@ -362,7 +330,7 @@ LRESULT ItemTapPoint(HWND hwnd, TapRequest* request) {
     EnsureVisible(hwnd, request->index);
     Layout l = ComputeLayout(hwnd);
     int x = l.rows.left + std::min(s.columns.empty() ? 10 : s.columns[0].width / 2, int(l.rows.right - l.rows.left) / 2);
-    POINT p{x, l.rows.top + request->index * s.vertical.line - s.vertical.pos + s.vertical.line / 2};
+    POINT p{x, l.rows.top + request->index * s.scroll.vertical.line - s.scroll.vertical.pos + s.scroll.vertical.line / 2};
     ClientToScreen(hwnd, &p);
     request->screen = p;
     return TRUE;
@@ -376,11 +344,11 @@ LRESULT HeaderTapPoint(HWND hwnd, TapRequest* request) {
     for (int i = 0; i < request->index; ++i) left += s.columns[size_t(i)].width;
     int width = s.columns[size_t(request->index)].width;
     // Bring the header into view the way a person would, by scrolling sideways.
-    if (left < s.horizontal.pos || left + std::min(width, s.horizontal.page) > s.horizontal.pos + s.horizontal.page)
-        Scroll(hwnd, s.horizontal, left);
-    int visibleLeft = std::max(left, s.horizontal.pos);
-    int visibleRight = std::min(left + width, s.horizontal.pos + s.horizontal.page);
-    POINT p{l.rows.left + (visibleLeft + visibleRight) / 2 - s.horizontal.pos, l.rows.top - kHeaderHeight / 2};
+    if (left < s.scroll.horizontal.pos || left + std::min(width, s.scroll.horizontal.page) > s.scroll.horizontal.pos + s.scroll.horizontal.page)
+        Scroll(hwnd, s.scroll.horizontal, left);
+    int visibleLeft = std::max(left, s.scroll.horizontal.pos);
+    int visibleRight = std::min(left + width, s.scroll.horizontal.pos + s.scroll.horizontal.page);
+    POINT p{l.rows.left + (visibleLeft + visibleRight) / 2 - s.scroll.horizontal.pos, l.rows.top - kHeaderHeight / 2};
     ClientToScreen(hwnd, &p);
     request->screen = p;
     return TRUE;
@@ -424,7 +392,7 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case LVM_DELETEALLITEMS:
         s.items.clear();
         s.focused = -1;
-        s.vertical.pos = 0;
+        s.scroll.vertical.pos = 0;
         InvalidateRect(hwnd, nullptr, TRUE);
         return TRUE;
     case LVM_SORTITEMS: return Sort(hwnd, LPARAM(wParam), reinterpret_cast<PFNLVCOMPARE>(lParam));

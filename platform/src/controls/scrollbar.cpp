@@ -88,4 +88,60 @@ void DrawScrollBar(HDC hdc, const RECT& bar, bool vertical, const ScrollAxis& ax
     FrameSolid(hdc, thumb, RGB(0, 0, 0));
 }
 
+ScrollLayout LayOutScrollBars(RECT area, SIZE content, bool allowVertical, bool allowHorizontal) {
+    ScrollLayout l;
+    int width = area.right - area.left, height = area.bottom - area.top;
+    for (int pass = 0; pass < 2; ++pass) {
+        l.vertical = allowVertical && content.cy > height - (l.horizontal ? kScrollBarSize : 0);
+        l.horizontal = allowHorizontal && content.cx > width - (l.vertical ? kScrollBarSize : 0);
+    }
+    int right = area.right - (l.vertical ? kScrollBarSize : 0);
+    int bottom = area.bottom - (l.horizontal ? kScrollBarSize : 0);
+    l.view = RECT{area.left, area.top, right, bottom};
+    l.vbar = RECT{right, area.top, area.right, bottom};
+    l.hbar = RECT{area.left, bottom, right, area.bottom};
+    return l;
+}
+
+void ScrollState::Fit(const ScrollLayout& layout) {
+    vertical.page = std::max(0, int(layout.view.bottom - layout.view.top));
+    horizontal.page = std::max(0, int(layout.view.right - layout.view.left));
+    vertical.Clamp();
+    horizontal.Clamp();
+}
+
+bool ScrollState::Press(const ScrollLayout& layout, POINT p, bool& moved) {
+    moved = false;
+    for (bool isVertical : {true, false}) {
+        if (!(isVertical ? layout.vertical : layout.horizontal)) continue;
+        const RECT& bar = isVertical ? layout.vbar : layout.hbar;
+        ScrollAxis& axis = isVertical ? vertical : horizontal;
+        ScrollPart part = HitScrollBar(bar, isVertical, axis, p);
+        if (part == ScrollPart::None) continue;
+        if (part == ScrollPart::Thumb) {
+            dragging = isVertical ? 1 : 2;
+            dragStart = p;
+            dragStartPos = axis.pos;
+        } else {
+            moved = axis.ScrollTo(SteppedPosition(part, axis));
+        }
+        return true;
+    }
+    return false;
+}
+
+bool ScrollState::Drag(const ScrollLayout& layout, POINT p) {
+    if (dragging == 1) return vertical.ScrollTo(DraggedPosition(layout.vbar, true, vertical, dragStartPos, p.y - dragStart.y));
+    if (dragging == 2)
+        return horizontal.ScrollTo(DraggedPosition(layout.hbar, false, horizontal, dragStartPos, p.x - dragStart.x));
+    return false;
+}
+
+void DrawScrollBars(HDC hdc, const ScrollLayout& layout, const ScrollState& state) {
+    if (layout.vertical) DrawScrollBar(hdc, layout.vbar, true, state.vertical);
+    if (layout.horizontal) DrawScrollBar(hdc, layout.hbar, false, state.horizontal);
+    if (layout.vertical && layout.horizontal)
+        FillSolid(hdc, RECT{layout.vbar.left, layout.hbar.top, layout.vbar.right, layout.hbar.bottom}, RGB(224, 224, 224));
+}
+
 }  // namespace platform

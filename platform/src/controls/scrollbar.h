@@ -30,4 +30,28 @@ int DraggedPosition(const RECT& bar, bool vertical, const ScrollAxis& axis, int 
 int SteppedPosition(ScrollPart part, const ScrollAxis& axis);
 void DrawScrollBar(HDC hdc, const RECT& bar, bool vertical, const ScrollAxis& axis);
 
+// A scrolling view inside `area`: which bars its content needs (only where `allowed`)
+// and the rectangle left for the content. A bar in one direction takes room that may
+// make the other one needed too.
+struct ScrollLayout {
+    RECT view{};
+    RECT vbar{}, hbar{};
+    bool vertical = false, horizontal = false;
+};
+ScrollLayout LayOutScrollBars(RECT area, SIZE content, bool allowVertical, bool allowHorizontal);
+// Both axes of a scrolling view and a thumb being dragged.
+struct ScrollState {
+    ScrollAxis vertical, horizontal;
+    int dragging = 0;  // 0 none, 1 vertical thumb, 2 horizontal thumb
+    POINT dragStart{0, 0};
+    int dragStartPos = 0;
+    // Sets the axes' page sizes from the layout and keeps the positions in range.
+    void Fit(const ScrollLayout& layout);
+    // A stylus press: steps or starts a drag when it lands on a bar, and answers whether it did.
+    bool Press(const ScrollLayout& layout, POINT p, bool& moved);
+    // A stylus move while dragging a thumb: answers whether the position changed.
+    bool Drag(const ScrollLayout& layout, POINT p);
+};
+void DrawScrollBars(HDC hdc, const ScrollLayout& layout, const ScrollState& state);
+
 }  // namespace platform

@@ -34,10 +34,11 @@ void LoadPicture(HWND hwnd, HINSTANCE instance) {
 UINT TextFormat(DWORD style) {
     UINT format = (style & SS_NOPREFIX) ? DT_NOPREFIX : 0;
     switch (style & SS_TYPEMASK) {
-    case SS_CENTER: return format | DT_CENTER | DT_WORDBREAK;
-    case SS_RIGHT: return format | DT_RIGHT | DT_WORDBREAK;
+    // A wrapped line that does not fit the control's height is left out, not shown in part.
+    case SS_CENTER: return format | DT_CENTER | DT_WORDBREAK | DT_EDITCONTROL;
+    case SS_RIGHT: return format | DT_RIGHT | DT_WORDBREAK | DT_EDITCONTROL;
     case SS_LEFTNOWORDWRAP: return format | DT_LEFT;
-    default: return format | DT_LEFT | DT_WORDBREAK;
+    default: return format | DT_LEFT | DT_WORDBREAK | DT_EDITCONTROL;
     }
 }
 

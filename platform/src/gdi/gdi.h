@@ -46,6 +46,12 @@ int TextWidth(HDC hdc, const std::u16string& text);
 int LineHeight(HDC hdc);
 // Where each caret position of the text falls, from 0 (before the first character) to size().
 std::vector<int> CaretPositions(HDC hdc, const std::u16string& text);
+// A text's lines as ranges of it: broken at line feeds and, when wrapping, before a word
+// that would run past `width`.
+struct TextLine {
+    size_t start, end;
+};
+std::vector<TextLine> LineRanges(HDC hdc, const std::u16string& text, bool wrap, int width);
 HFONT DefaultGuiFont();
 HFONT FontForPointSize(const std::u16string& face, int points, int weight);
 

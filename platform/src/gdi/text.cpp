@@ -191,46 +191,47 @@ std::u16string StripPrefixes(const std::u16string& text) {
     return out;
 }
 
-std::vector<std::u16string> BreakLines(SizedFace& sf, const std::u16string& text, UINT format, int width) {
-    std::vector<std::u16string> paragraphs;
+}  // namespace
+
+std::vector<TextLine> LineRanges(HDC hdc, const std::u16string& text, bool wrap, int width) {
+    std::vector<TextLine> lines;
+    SizedFace* sf = FaceOf(hdc);
+    for (size_t p = 0;;) {
+        size_t feed = std::min(text.find(u'\n', p), text.size());
+        size_t end = feed > p && text[feed - 1] == u'\r' ? feed - 1 : feed;
+        size_t start = p, cur = p;  // the line so far
+        for (size_t word = p;;) {
+            size_t wordEnd = word;
+            while (wordEnd < end && text[wordEnd] != u' ') ++wordEnd;
+            // Only a word that does not fit moves to the next line; the one blank it was
+            // broken at goes, every other blank stays as typed.
+            if (wrap && sf && cur > start && wordEnd > word && Width(*sf, text.substr(start, wordEnd - start)) > width) {
+                lines.push_back(TextLine{start, cur});
+                start = word;
+            }
+            cur = wordEnd;
+            if (wordEnd >= end) break;
+            word = wordEnd + 1;
+        }
+        lines.push_back(TextLine{start, cur});
+        if (feed >= text.size()) return lines;
+        p = feed + 1;
+    }
+}
+
+namespace {
+
+std::vector<std::u16string> BreakLines(HDC hdc, const std::u16string& text, UINT format, int width) {
+    std::vector<std::u16string> lines;
     if (format & DT_SINGLELINE) {
         std::u16string one;
         for (char16_t c : text)
             if (c != u'\r' && c != u'\n') one.push_back(c);
-        paragraphs.push_back(one);
-    } else {
-        std::u16string cur;
-        for (char16_t c : text) {
-            if (c == u'\r') continue;
-            if (c == u'\n') {
-                paragraphs.push_back(cur);
-                cur.clear();
-            } else {
-                cur.push_back(c);
-            }
-        }
-        paragraphs.push_back(cur);
+        lines.push_back(one);
+        return lines;
     }
-    if (!(format & DT_WORDBREAK) || (format & DT_SINGLELINE)) return paragraphs;
-    std::vector<std::u16string> lines;
-    for (const auto& p : paragraphs) {
-        std::u16string line;
-        size_t i = 0;
-        for (;;) {
-            size_t end = std::min(p.find(u' ', i), p.size());
-            std::u16string word = p.substr(i, end - i);
-            std::u16string candidate = line.empty() ? word : line + u" " + word;
-            if (!line.empty() && !word.empty() && Width(sf, candidate) > width) {
-                lines.push_back(line);
-                line = word;
-            } else {
-                line = candidate;
-            }
-            if (end >= p.size()) break;
-            i = end + 1;
-        }
-        lines.push_back(line);
-    }
+    for (const TextLine& line : LineRanges(hdc, text, format & DT_WORDBREAK, width))
+        lines.push_back(text.substr(line.start, line.end - line.start));
     return lines;
 }
 
@@ -314,7 +315,7 @@ int DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
     if (!sf || !text || !rect) return 0;
     std::u16string s = count < 0 ? std::u16string(text) : std::u16string(text, size_t(count));
     if (!(format & DT_NOPREFIX)) s = StripPrefixes(s);
-    auto lines = BreakLines(*sf, s, format, rect->right - rect->left);
+    auto lines = BreakLines(hdc, s, format, rect->right - rect->left);
     int height = int(lines.size()) * sf->height;
     if (format & DT_CALCRECT) {
         int width = 0;
@@ -330,6 +331,8 @@ int DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
     }
     const RECT* limit = (format & DT_NOCLIP) ? nullptr : rect;
     for (auto& line : lines) {
+        // Like a multi-line edit field, leave out a last line that would show only in part.
+        if ((format & DT_EDITCONTROL) && y > rect->top && y + sf->height > rect->bottom) break;
         int w = Width(*sf, line), x = rect->left;
         if (format & DT_CENTER) x = rect->left + (rect->right - rect->left - w) / 2;
         else if (format & DT_RIGHT) x = rect->right - w;
