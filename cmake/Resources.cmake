@@ -5,13 +5,15 @@ find_program(WINDRES NAMES x86_64-w64-mingw32-windres windres REQUIRED)
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 
 # zephtor_svg_bitmap(<out-var> <svg> <bmp> <width> <height> <depth>)
+# Pictures are rendered again when the shared pieces they use change: the caller names
+# those files in ZEPHTOR_SHARED_ART.
 function(zephtor_svg_bitmap out svg bmp width height depth)
   set(png ${bmp}.png)
   add_custom_command(
     OUTPUT ${bmp}
     COMMAND ${RSVG_CONVERT} --width=${width} --height=${height} --keep-aspect-ratio=false ${svg} -o ${png}
     COMMAND bmpconv bitmap ${png} ${bmp} ${depth}
-    DEPENDS ${svg} bmpconv
+    DEPENDS ${svg} bmpconv ${ZEPHTOR_SHARED_ART}
     COMMENT "Rendering ${bmp} (${width} x ${height}, ${depth} bits)"
     VERBATIM)
   set(${out} ${${out}} ${bmp} PARENT_SCOPE)
@@ -26,6 +28,30 @@ function(zephtor_svg_icon out svg ico)
     COMMAND bmpconv icon ${ico} ${ico}.32.png ${ico}.16.png
     DEPENDS ${svg} bmpconv
     COMMENT "Rendering ${ico}"
+    VERBATIM)
+  set(${out} ${${out}} ${ico} PARENT_SCOPE)
+endfunction()
+
+# zephtor_svg_icon_sized(<out-var> <svg> <ico> <size> <depth>): one image of that size
+# and depth (24, or 8 for a paletted image without transparency).
+function(zephtor_svg_icon_sized out svg ico size depth)
+  # Pieces drawn once and used by reference (<use xlink:href="parts.svg#id"/>) are
+  # inputs too: a change to them must redraw every picture that uses them.
+  get_filename_component(dir ${svg} DIRECTORY)
+  file(READ ${svg} text)
+  string(REGEX MATCHALL "href=\"[^\"#]+\\.svg#" refs "${text}")
+  set(pieces)
+  foreach(ref ${refs})
+    string(REGEX REPLACE "href=\"([^\"#]+)#" "\\1" file "${ref}")
+    list(APPEND pieces ${dir}/${file})
+  endforeach()
+  list(REMOVE_DUPLICATES pieces)
+  add_custom_command(
+    OUTPUT ${ico}
+    COMMAND ${RSVG_CONVERT} --width=${size} --height=${size} --keep-aspect-ratio=false ${svg} -o ${ico}.png
+    COMMAND bmpconv icon ${ico} --depth ${depth} ${ico}.png
+    DEPENDS ${svg} ${pieces} bmpconv
+    COMMENT "Rendering ${ico} (${size} x ${size}, ${depth} bits)"
     VERBATIM)
   set(${out} ${${out}} ${ico} PARENT_SCOPE)
 endfunction()

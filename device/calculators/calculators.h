@@ -13,4 +13,7 @@ INT_PTR CALLBACK EnergyStoredProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPar
 INT_PTR CALLBACK CapacitorPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK InductorPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK RciCalculatorProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK ResistancePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK CapacitancePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK InductancePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK TimerDesignProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
