@@ -58,6 +58,7 @@ void RegisterBuiltinClasses() {
     RegisterButtonClass();
     RegisterEditClass();
     RegisterListBoxClass();
+    RegisterComboBoxClass();
     RegisterProgressClass();
     RegisterTabClass();
     RegisterListViewClass();

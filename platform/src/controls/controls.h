@@ -50,6 +50,12 @@ void RegisterStaticClass();
 void RegisterButtonClass();
 void RegisterEditClass();
 void RegisterListBoxClass();
+void RegisterComboBoxClass();
+
+// The list box's handling, which the combo box's dropped list shares, and the item
+// under a point of its client area (-1: none).
+LRESULT ListBoxMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+int ListBoxItemAt(HWND hwnd, POINT p);
 void RegisterProgressClass();
 void RegisterTabClass();
 void RegisterListViewClass();

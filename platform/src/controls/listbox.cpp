@@ -141,16 +141,14 @@ POINT At(LPARAM lParam) { return POINT{short(LOWORD(lParam)), short(HIWORD(lPara
 
 void ButtonDown(HWND hwnd, POINT p) {
     auto& s = S(hwnd);
-    ScrollLayout l = ComputeLayout(hwnd);
     bool moved;
-    if (s.scroll.Press(l, p, moved)) {
+    if (s.scroll.Press(ComputeLayout(hwnd), p, moved)) {
         if (moved) InvalidateRect(hwnd, nullptr, TRUE);
         return;
     }
     SetFocus(hwnd);
-    if (!PtInRect(&l.view, p)) return;
-    int row = (p.y - l.view.top + s.scroll.vertical.pos) / s.scroll.vertical.line;
-    if (row < int(s.items.size())) Select(hwnd, row, true);
+    int item = ListBoxItemAt(hwnd, p);
+    if (item >= 0) Select(hwnd, item, true);
 }
 
 void Key(HWND hwnd, UINT vk) {
@@ -199,7 +197,17 @@ LRESULT ListItems(HWND hwnd, ItemsReply* reply) {
     return TRUE;
 }
 
-LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+}  // namespace
+
+int ListBoxItemAt(HWND hwnd, POINT p) {
+    auto& s = S(hwnd);
+    ScrollLayout l = ComputeLayout(hwnd);
+    if (!PtInRect(&l.view, p)) return -1;
+    int row = (p.y - l.view.top + s.scroll.vertical.pos) / s.scroll.vertical.line;
+    return row < int(s.items.size()) ? row : -1;
+}
+
+LRESULT ListBoxMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     bool handled;
     LRESULT fontResult = HandleFontMessages(hwnd, msg, wParam, lParam, handled);
     if (handled) return fontResult;
@@ -241,8 +249,6 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     }
 }
 
-}  // namespace
-
-void RegisterListBoxClass() { RegisterSystemClass(u"ListBox", ListBoxProc, nullptr); }
+void RegisterListBoxClass() { RegisterSystemClass(u"ListBox", ListBoxMessage, nullptr); }
 
 }  // namespace platform

@@ -1,0 +1,138 @@
+// The drop-down combo box: sorted and unsorted items, choosing by tap and by message,
+// the notification coming before the field takes the chosen text, typing that chooses
+// nothing, and a list that drops with room for several rows, scrolls and closes.
+#include <string>
+#include <vector>
+
+#include "support.h"
+
+namespace {
+
+struct Heard {
+    int code;
+    std::u16string fieldText;  // the field as the parent sees it during the notification
+};
+std::vector<Heard> heard;
+const char16_t* replyText = nullptr;  // what the parent writes into the field on a change
+
+LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_COMMAND && LOWORD(wParam) == 1046) {
+        HWND combo = reinterpret_cast<HWND>(lParam);
+        heard.push_back({HIWORD(wParam), test::TextOf(combo)});
+        if (HIWORD(wParam) == CBN_SELCHANGE && replyText) SetWindowTextW(combo, replyText);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+class ComboBoxTest : public test::PlatformTest {
+protected:
+    void SetUp() override {
+        PlatformTest::SetUp();
+        heard.clear();
+        replyText = nullptr;
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = ParentProc;
+        wc.lpszClassName = u"ComboParent";
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        RegisterClassW(&wc);
+        parent = CreateWindowExW(0, u"ComboParent", u"", WS_POPUP | WS_VISIBLE, 0, 26, 240, 268, nullptr, nullptr,
+                                 nullptr, nullptr);
+    }
+    // As a template gives it: 42 units wide and 28 high, room for about one row.
+    HWND Combo(DWORD style, std::initializer_list<const char16_t*> items, int y = 40) {
+        HWND combo = CreateWindowExW(0, u"ComboBox", u"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | style, 140,
+                                     y, 63, 45, parent, reinterpret_cast<HMENU>(1046), nullptr, nullptr);
+        for (auto item : items) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        return combo;
+    }
+    static void Choose(HWND combo, int index) {
+        platform::TapRequest request;
+        request.index = index;
+        do {
+            request.more = false;
+            ASSERT_TRUE(SendMessageW(combo, platform::kMsgItemTapPoint, 0, reinterpret_cast<LPARAM>(&request)));
+            test::TapAt(request.screen);
+        } while (request.more);
+    }
+    static std::u16string Item(HWND combo, int index) {
+        WCHAR text[32];
+        EXPECT_LT(SendMessageW(combo, CB_GETLBTEXTLEN, WPARAM(index), 0), 32);
+        SendMessageW(combo, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    static LRESULT Selected(HWND combo) { return SendMessageW(combo, CB_GETCURSEL, 0, 0); }
+    HWND parent = nullptr;
+};
+
+TEST_F(ComboBoxTest, ItemsKeepTheirOrderUnlessSorted) {
+    HWND plain = Combo(0, {u"Wye", u"Delta"});
+    HWND sorted = Combo(CBS_SORT, {u"Wye", u"Delta"}, 100);
+    EXPECT_EQ(Item(plain, 0), u"Wye");
+    EXPECT_EQ(Item(sorted, 0), u"Delta");
+    EXPECT_EQ(SendMessageW(sorted, CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(Selected(sorted), CB_ERR);
+    SendMessageW(sorted, CB_RESETCONTENT, 0, 0);
+    EXPECT_EQ(SendMessageW(sorted, CB_GETCOUNT, 0, 0), 0);
+}
+
+TEST_F(ComboBoxTest, TheProgramsChoiceSetsTheFieldWithoutANotification) {
+    HWND combo = Combo(0, {u"Gold", u"Silver", u"None"});
+    EXPECT_EQ(SendMessageW(combo, CB_SETCURSEL, 1, 0), 1);
+    EXPECT_EQ(test::TextOf(combo), u"Silver");
+    EXPECT_EQ(SendMessageW(combo, CB_SETCURSEL, 3, 0), CB_ERR);
+    EXPECT_EQ(Selected(combo), CB_ERR);
+    EXPECT_TRUE(heard.empty());
+}
+
+TEST_F(ComboBoxTest, AChoiceIsAnnouncedBeforeTheFieldTakesTheItemsText) {
+    HWND combo = Combo(0, {u"Black", u"Brown", u"Gray"});
+    SendMessageW(combo, CB_SETCURSEL, 0, 0);
+    replyText = u"Grey";
+    Choose(combo, 2);
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0].code, CBN_SELCHANGE);
+    EXPECT_EQ(heard[0].fieldText, u"Black") << "the field still holds the old text during the notification";
+    EXPECT_EQ(test::TextOf(combo), u"Gray") << "and the item's text replaces what the parent wrote";
+    EXPECT_EQ(Selected(combo), 2);
+    Choose(combo, 2);
+    EXPECT_EQ(heard.size(), 2u) << "choosing the selected item again is still a choice";
+}
+
+TEST_F(ComboBoxTest, TypingChangesTheTextButNoSelection) {
+    HWND combo = Combo(0, {u"Delta", u"Wye"});
+    SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    test::Tap(combo);  // the field, left of the arrow
+    test::Type(u"x");
+    EXPECT_EQ(Selected(combo), 1);
+    EXPECT_EQ(test::TextOf(combo), u"Wyex");
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard[0].code, CBN_SETFOCUS);
+    EXPECT_EQ(heard.back().code, CBN_EDITCHANGE);
+}
+
+TEST_F(ComboBoxTest, AShortComboDropsSeveralRowsThatScrollAndATapOutsideClosesIt) {
+    HWND combo = Combo(0, {u"Black", u"Brown", u"Red", u"Orange", u"Yellow", u"Green", u"Blue", u"Violet", u"Gray",
+                           u"White", u"Gold", u"Silver"});
+    RECT box;
+    GetWindowRect(combo, &box);
+    test::TapAt(POINT{box.right - 5, (box.top + box.bottom) / 2});
+    HWND list = GetCapture();
+    ASSERT_NE(list, nullptr) << "the list is down and holds the stylus";
+    RECT dropped;
+    GetWindowRect(list, &dropped);
+    HDC hdc = GetDC(list);
+    TEXTMETRICW font{};
+    GetTextMetricsW(hdc, &font);
+    ReleaseDC(list, hdc);
+    EXPECT_GE(dropped.bottom - dropped.top, 4 * font.tmHeight) << "several rows show although the template left room for one";
+    EXPECT_EQ(dropped.top, box.bottom);
+    test::TapAt(POINT{10, 200});
+    EXPECT_FALSE(IsWindowVisible(list));
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_TRUE(heard.empty());
+    Choose(combo, 11);  // scrolled into view first
+    EXPECT_EQ(test::TextOf(combo), u"Silver");
+}
+
+}  // namespace
