@@ -272,6 +272,8 @@ void ScriptDriver::Execute(const std::string& raw) {
         PrintText(words[0]);
     } else if (cmd == "items" && words.size() == 1) {
         PrintItems(words[0]);
+    } else if (cmd == "image" && words.size() == 1) {
+        PrintImage(words[0]);
     } else if (cmd == "dump" && words.empty()) {
         Dump();
     } else if (cmd == "screenshot" && !rest.empty()) {
@@ -287,6 +289,23 @@ void ScriptDriver::PrintText(const std::string& arg) {
     HWND h = FindControl(int(id));
     if (!h) Fail("no visible control " + arg);
     out_ << "text " << id << ' ' << Quote(WindowTextOf(h)) << std::endl;
+}
+
+// The resource a picture shows and where the picture lies in its parent's client area.
+void ScriptDriver::PrintImage(const std::string& arg) {
+    long id;
+    if (!ParseInt(arg, id)) Fail("image: ID must be a number");
+    HWND h = FindControl(int(id));
+    if (!h) Fail("no visible control " + arg);
+    HANDLE picture = reinterpret_cast<HANDLE>(SendMessageW(h, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    if (!picture) picture = reinterpret_cast<HANDLE>(SendMessageW(h, STM_GETIMAGE, IMAGE_ICON, 0));
+    int resource = picture ? ResourceIdOf(picture) : 0;
+    RECT r;
+    GetWindowRect(h, &r);
+    POINT topLeft{r.left, r.top};
+    ScreenToClient(GetParent(h), &topLeft);
+    out_ << "image " << id << ' ' << (resource ? std::to_string(resource) : std::string("none")) << ' ' << topLeft.x << ' '
+         << topLeft.y << ' ' << (r.right - r.left) << ' ' << (r.bottom - r.top) << std::endl;
 }
 
 void ScriptDriver::PrintItems(const std::string& arg) {

@@ -42,6 +42,7 @@ private:
     void Dump();
     void PrintText(const std::string& arg);
     void PrintItems(const std::string& arg);
+    void PrintImage(const std::string& arg);
     void Screenshot(const std::string& file);
     void Menu(unsigned command);
 

@@ -65,6 +65,9 @@ HICON CreateIconFromImages(std::vector<IconImage> images);
 const IconImage* IconImageFor(HICON icon, int preferredSize);
 bool DecodeIconImage(const uint8_t* data, size_t size, IconImage& out);
 const Surface* BitmapSurface(HBITMAP bitmap);
+// Which resource a loaded bitmap or icon came from (0: none), for scripts to ask.
+void NoteResourceId(HANDLE picture, int id);
+int ResourceIdOf(HANDLE picture);
 int BitmapDepth(HBITMAP bitmap);
 void BlitSurface(HDC hdc, int x, int y, const Surface& src, int srcX, int srcY, int width, int height);
 // As BlitSurface, leaving out the pixels of the key colour (0x00RRGGBB).

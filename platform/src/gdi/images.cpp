@@ -14,6 +14,7 @@ namespace {
 
 struct IconRecord {
     std::vector<IconImage> images;
+    int resourceId = 0;
 };
 
 std::map<uintptr_t, IconRecord>& Icons() {
@@ -164,5 +165,22 @@ BOOL DrawIcon(HDC hdc, int x, int y, HICON icon) {
         }
     return TRUE;
 }
+
+namespace platform {
+
+void NoteResourceId(HANDLE picture, int id) {
+    auto icon = Icons().find(reinterpret_cast<uintptr_t>(picture));
+    if (icon != Icons().end()) icon->second.resourceId = id;
+    else if (GdiObject* bitmap = FindObject(picture)) bitmap->resourceId = id;
+}
+
+int ResourceIdOf(HANDLE picture) {
+    auto icon = Icons().find(reinterpret_cast<uintptr_t>(picture));
+    if (icon != Icons().end()) return icon->second.resourceId;
+    GdiObject* bitmap = FindObject(picture);
+    return bitmap ? bitmap->resourceId : 0;
+}
+
+}  // namespace platform
 
 BOOL DestroyIcon(HICON icon) { return Icons().erase(reinterpret_cast<uintptr_t>(icon)) ? TRUE : FALSE; }

@@ -13,6 +13,7 @@ struct GdiObject {
     bool stock = false;
     Surface surface;  // bitmap pixels
     int depth = 0;    // bitmap colour depth as loaded
+    int resourceId = 0;  // the bitmap resource it was loaded from, if any
     HDC selectedInto = nullptr;
     COLORREF color = 0;  // brush and pen
     bool nullBrush = false;

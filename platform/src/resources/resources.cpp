@@ -302,7 +302,9 @@ UINT GetMenuItemID(HMENU menu, int pos) {
 HBITMAP LoadBitmapW(HINSTANCE instance, LPCWSTR name) {
     if (!IsProgramModule(instance)) return nullptr;
     const ResourceEntry* e = FindEntry(RT_BITMAP, name);
-    return e ? CreateBitmapFromDib(e->data, e->size) : nullptr;
+    HBITMAP bitmap = e ? CreateBitmapFromDib(e->data, e->size) : nullptr;
+    if (bitmap && IS_INTRESOURCE(name)) NoteResourceId(bitmap, int(reinterpret_cast<uintptr_t>(name)));
+    return bitmap;
 }
 
 HICON LoadIconW(HINSTANCE instance, LPCWSTR name) {
@@ -319,5 +321,7 @@ HICON LoadIconW(HINSTANCE instance, LPCWSTR name) {
         IconImage img;
         if (image && DecodeIconImage(image->data, image->size, img)) images.push_back(std::move(img));
     }
-    return CreateIconFromImages(std::move(images));
+    HICON icon = CreateIconFromImages(std::move(images));
+    if (icon && IS_INTRESOURCE(name)) NoteResourceId(icon, int(reinterpret_cast<uintptr_t>(name)));
+    return icon;
 }
