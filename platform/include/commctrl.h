@@ -64,22 +64,39 @@ struct TCITEMW {
 typedef TCITEMW TCITEM;
 #endif  // RC_INVOKED
 
+// Image lists
+#define ILC_MASK 0x0001
+#define ILC_COLOR 0x0000
+#ifndef RC_INVOKED
+struct ImageListRecord;
+typedef ImageListRecord* HIMAGELIST;
+HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int initial, int grow);
+BOOL ImageList_Destroy(HIMAGELIST list);
+int ImageList_GetImageCount(HIMAGELIST list);
+int ImageList_ReplaceIcon(HIMAGELIST list, int index, HICON icon);
+#define ImageList_AddIcon(list, icon) ImageList_ReplaceIcon(list, -1, icon)
+#endif  // RC_INVOKED
+
 // List view
 #define WC_LISTVIEWW u"SysListView32"
 #define WC_LISTVIEW WC_LISTVIEWW
+#define LVS_ICON 0x0000
 #define LVS_REPORT 0x0001
 #define LVS_TYPEMASK 0x0003
 #define LVS_SINGLESEL 0x0004
 #define LVS_SHOWSELALWAYS 0x0008
+#define LVS_AUTOARRANGE 0x0100
 #define LVS_NOCOLUMNHEADER 0x4000
 #define LVS_NOSORTHEADER 0x8000
 #define LVM_FIRST 0x1000
 #define LVM_GETITEMCOUNT (LVM_FIRST + 4)
 #define LVM_DELETEALLITEMS (LVM_FIRST + 9)
+#define LVM_SETIMAGELIST (LVM_FIRST + 3)
 #define LVM_GETNEXTITEM (LVM_FIRST + 12)
 #define LVM_ENSUREVISIBLE (LVM_FIRST + 19)
 #define LVM_GETITEMSTATE (LVM_FIRST + 44)
 #define LVM_SORTITEMS (LVM_FIRST + 48)
+#define LVM_SETICONSPACING (LVM_FIRST + 53)
 #define LVM_INSERTITEMW (LVM_FIRST + 77)
 #define LVM_INSERTCOLUMNW (LVM_FIRST + 97)
 #define LVM_GETITEMTEXTW (LVM_FIRST + 115)
@@ -94,7 +111,9 @@ typedef TCITEMW TCITEM;
 #define LVCF_SUBITEM 0x0008
 #define LVCFMT_LEFT 0x0000
 #define LVIF_TEXT 0x0001
+#define LVIF_IMAGE 0x0002
 #define LVIF_PARAM 0x0004
+#define LVSIL_NORMAL 0
 #define LVIF_STATE 0x0008
 #define LVIS_FOCUSED 0x0001
 #define LVIS_SELECTED 0x0002

@@ -1,6 +1,7 @@
 // The list view in report view, through the real input path: header taps, the stable
 // sort with the program's compare function, selection, scrolling both ways, and a
-// refused insertion.
+// refused insertion. In icon view: pictures from an image list over wrapped labels,
+// arranged in rows of cells, scrolling down, one selection.
 #include <commctrl.h>
 
 #include <string>
@@ -199,6 +200,77 @@ TEST_F(ListViewTest, RefusedInsertionLeavesTheRowsBeforeIt) {
     EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3);
     test::TapAt(Point(platform::kMsgItemTapPoint, 2));
     EXPECT_EQ(Selected(), 2);
+}
+
+class IconViewTest : public ListViewTest {
+protected:
+    void SetUp() override {
+        ListViewTest::SetUp();
+        DestroyWindow(list);
+        list = CreateWindowExW(0, WC_LISTVIEWW, u"", WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_ICON | LVS_SINGLESEL, 3, 26,
+                               201, 221, parent, reinterpret_cast<HMENU>(1019), nullptr, nullptr);
+        SendMessageW(list, LVM_SETICONSPACING, 0, MAKELONG(68, 96));
+        images = ImageList_Create(32, 32, ILC_COLOR, 3, 0);
+        SendMessageW(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
+    }
+    void TearDown() override {
+        ImageList_Destroy(images);
+        ListViewTest::TearDown();
+    }
+    void AddIcons(int count, const char16_t* text = u"Icon") {
+        HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCE(101));
+        for (int i = 0; i < count; ++i) {
+            LVITEMW item{};
+            item.mask = LVIF_TEXT | LVIF_IMAGE;
+            item.iItem = i;
+            item.pszText = const_cast<LPWSTR>(text);
+            item.iImage = ImageList_AddIcon(images, icon);
+            SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        }
+        test::Pump();
+    }
+    HIMAGELIST images = nullptr;
+};
+
+TEST_F(IconViewTest, ImageListTakesIconsUpToNoLimitAndRefusesWhatIsNoIcon) {
+    AddIcons(5);
+    EXPECT_EQ(ImageList_GetImageCount(images), 5);
+    EXPECT_EQ(ImageList_AddIcon(images, nullptr), -1);
+    EXPECT_EQ(ImageList_Create(32, 32, ILC_MASK, 3, 0), nullptr) << "lists with masks are not made";
+}
+
+TEST_F(IconViewTest, CellsFillRowsOfAsManyAsFitAndScrollDown) {
+    AddIcons(9);
+    POINT first = Point(platform::kMsgItemTapPoint, 0), second = Point(platform::kMsgItemTapPoint, 1);
+    POINT below = Point(platform::kMsgItemTapPoint, 2);
+    EXPECT_EQ(second.x - first.x, 68);
+    EXPECT_EQ(below.x, first.x) << "two 68-pixel cells fit beside the scroll bar";
+    EXPECT_EQ(below.y - first.y, 96);
+    EXPECT_EQ(test::PixelAt(first.x, first.y), test::PixelAt(second.x, second.y)) << "every cell shows its picture";
+    POINT last = Point(platform::kMsgItemTapPoint, 8);
+    EXPECT_LT(last.y, 26 + 26 + 221) << "the last row scrolled into view";
+    test::TapAt(last);
+    EXPECT_EQ(Selected(), 8);
+}
+
+TEST_F(IconViewTest, LongLabelsWrapWithinTheirCellAndATapMovesTheSingleSelection) {
+    AddIcons(3, u"Wires, Not Connected, Crossing (Alternate)");
+    POINT icon = Point(platform::kMsgItemTapPoint, 0);
+    RECT label{icon.x - 34, icon.y + 20, icon.x + 34, icon.y + 80};
+    int inkTop = label.bottom, inkBottom = label.top, inkLeft = label.right, inkRight = label.left;
+    for (int y = label.top; y < label.bottom; ++y)
+        for (int x = label.left; x < label.right; ++x)
+            if (test::PixelAt(x, y) != 0xFFFFFF) {
+                inkTop = std::min(inkTop, y), inkBottom = std::max(inkBottom, y);
+                inkLeft = std::min(inkLeft, x), inkRight = std::max(inkRight, x);
+            }
+    EXPECT_GT(inkBottom - inkTop, 30) << "the name takes several lines";
+    EXPECT_GT(inkLeft, label.left) << "and stays inside its cell";
+    EXPECT_LT(inkRight, label.right - 1);
+    test::TapAt(icon);
+    test::TapAt(Point(platform::kMsgItemTapPoint, 2));
+    EXPECT_EQ(Selected(), 2);
+    EXPECT_EQ(int(SendMessageW(list, LVM_GETNEXTITEM, WPARAM(2), LVNI_SELECTED)), -1) << "one selection only";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include "gdi/gdi.h"
 #include "kernel/internal.h"
@@ -62,6 +63,10 @@ void RegisterListViewClass();
 void RegisterMessageBoxClass();
 void RegisterDialogClass();
 void RegisterShellClasses();
+
+// The list view draws the pictures of its image list.
+void DrawImageListImage(HIMAGELIST list, int index, HDC hdc, int x, int y);
+SIZE ImageListImageSize(HIMAGELIST list);
 
 // Clipboard shared by the edit controls.
 std::u16string& ClipboardText();

@@ -1,6 +1,8 @@
 // The list view in report view: a header of columns whose buttons can be tapped, rows of
 // an item and its subitems, selection by tap or keys, scroll bars in both directions,
-// and sorting by the program's compare function (a stable sort).
+// and sorting by the program's compare function (a stable sort). In icon view: each
+// item a picture from the image list over its label, in cells of the icon spacing laid
+// in rows of as many as fit, scrolling down.
 #include <commctrl.h>
 
 #include <algorithm>
@@ -23,6 +25,7 @@ struct Column {
 
 struct Item {
     std::vector<std::u16string> texts;  // the item's label, then its subitems
+    int image = -1;
     LPARAM data = 0;
     bool selected = false;
 };
@@ -34,6 +37,8 @@ struct ListState : ControlData {
     ScrollState scroll;
     bool headerPressed = false;
     int pressedHeader = -1;
+    HIMAGELIST images = nullptr;
+    SIZE spacing{75, 75};
 };
 
 ListState& S(HWND hwnd) { return StateOf<ListState>(hwnd); }
@@ -51,7 +56,8 @@ int RowHeight(HWND hwnd) {
     return h;
 }
 
-bool HasHeader(HWND hwnd) { return !(Get(hwnd).style & LVS_NOCOLUMNHEADER); }
+bool IconView(HWND hwnd) { return (Get(hwnd).style & LVS_TYPEMASK) == LVS_ICON; }
+bool HasHeader(HWND hwnd) { return !IconView(hwnd) && !(Get(hwnd).style & LVS_NOCOLUMNHEADER); }
 int HeaderHeight(HWND hwnd) { return HasHeader(hwnd) ? kHeaderHeight : 0; }
 int ContentWidth(const ListState& s) {
     int w = 0;
@@ -64,11 +70,35 @@ struct Layout : ScrollLayout {
     RECT rows{};
 };
 
+int Columns(const ListState& s, int width) { return std::max(1, width / std::max(1, int(s.spacing.cx))); }
+
+int IconRowsHeight(const ListState& s, int width) {
+    int columns = Columns(s, width);
+    return int((s.items.size() + size_t(columns) - 1) / size_t(columns)) * s.spacing.cy;
+}
+
+// Icon view: only a vertical bar, whose width takes a column away when the cells need it.
+Layout ComputeIconLayout(HWND hwnd, RECT client) {
+    auto& s = S(hwnd);
+    int width = client.right - client.left;
+    bool bar = IconRowsHeight(s, width) > client.bottom - client.top;
+    int contentHeight = IconRowsHeight(s, width - (bar ? kScrollBarSize : 0));
+    Layout l;
+    static_cast<ScrollLayout&>(l) = LayOutScrollBars(client, SIZE{0, contentHeight}, true, false);
+    l.rows = l.view;
+    s.scroll.vertical.total = contentHeight;
+    s.scroll.vertical.line = 16;
+    s.scroll.horizontal.total = 0;
+    s.scroll.Fit(l);
+    return l;
+}
+
 Layout ComputeLayout(HWND hwnd) {
     auto& s = S(hwnd);
     RECT client;
     GetClientRect(hwnd, &client);
     if (Get(hwnd).style & WS_BORDER) InflateRect(&client, -1, -1);
+    if (IconView(hwnd)) return ComputeIconLayout(hwnd, client);
     int rowHeight = RowHeight(hwnd);
     int contentHeight = int(s.items.size()) * rowHeight;
     Layout l;
@@ -95,10 +125,23 @@ void Notify(HWND hwnd, UINT code, int item, int subItem) {
     if (w.parent) SendMessageW(w.parent, WM_NOTIFY, WPARAM(w.id), reinterpret_cast<LPARAM>(&nm));
 }
 
+// An item's cell in icon view, in client pixels as now scrolled.
+RECT IconCell(HWND hwnd, const Layout& l, int item) {
+    auto& s = S(hwnd);
+    int columns = Columns(s, l.rows.right - l.rows.left);
+    int left = l.rows.left + item % columns * s.spacing.cx;
+    int top = l.rows.top + item / columns * s.spacing.cy - s.scroll.vertical.pos;
+    return RECT{left, top, left + s.spacing.cx, top + s.spacing.cy};
+}
+
 void EnsureVisible(HWND hwnd, int item) {
     auto& s = S(hwnd);
-    ComputeLayout(hwnd);
+    Layout l = ComputeLayout(hwnd);
     int rowHeight = s.scroll.vertical.line, top = item * rowHeight;
+    if (IconView(hwnd)) {
+        rowHeight = s.spacing.cy;
+        top = int(IconCell(hwnd, l, item).top - l.rows.top) + s.scroll.vertical.pos;
+    }
     if (top < s.scroll.vertical.pos) s.scroll.vertical.ScrollTo(top);
     else if (top + rowHeight > s.scroll.vertical.pos + s.scroll.vertical.page) s.scroll.vertical.ScrollTo(top + rowHeight - s.scroll.vertical.page);
     InvalidateRect(hwnd, nullptr, TRUE);
@@ -150,15 +193,36 @@ void PaintHeader(HDC hdc, HWND hwnd, const Layout& l) {
     FillSolid(hdc, RECT{strip.left, strip.bottom - 1, strip.right, strip.bottom}, RGB(128, 128, 128));
 }
 
-void Paint(HWND hwnd) {
-    PaintScope paint(hwnd);
-    HDC hdc = paint.hdc;
-    const RECT& client = paint.client;
+// Each item's picture centred at the top of its cell, its label wrapped under it; the
+// selected item's label is lit.
+void PaintIcons(HDC hdc, HWND hwnd, const Layout& l) {
     auto& s = S(hwnd);
-    Layout l = ComputeLayout(hwnd);
-    PrepareColours(hwnd, hdc, WM_CTLCOLOREDIT, client);
-    HGDIOBJ oldFont = SelectObject(hdc, ControlFont(hwnd));
-    SetBkMode(hdc, TRANSPARENT);
+    SIZE picture = ImageListImageSize(s.images);
+    int lineHeight = LineHeight(hdc);
+    for (int i = 0; i < int(s.items.size()); ++i) {
+        RECT cell = IconCell(hwnd, l, i);
+        if (cell.bottom <= l.rows.top) continue;
+        if (cell.top >= l.rows.bottom) break;
+        const Item& item = s.items[size_t(i)];
+        DrawImageListImage(s.images, item.image, hdc, (cell.left + cell.right - picture.cx) / 2, cell.top + 2);
+        RECT label{cell.left + 2, cell.top + 2 + picture.cy + 3, cell.right - 2, cell.bottom - 2};
+        const std::u16string& text = item.texts[0];
+        UINT format = DT_CENTER | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX;
+        if (item.selected) {
+            RECT lit = label;
+            DrawTextW(hdc, text.c_str(), int(text.size()), &lit, format | DT_CALCRECT);
+            int width = std::min(lit.right - lit.left, label.right - label.left);
+            int height = std::min(lit.bottom - lit.top, (label.bottom - label.top) / lineHeight * lineHeight);
+            int left = (label.left + label.right - width) / 2;
+            FillSolid(hdc, RECT{left - 1, label.top, left + width + 1, label.top + height}, GetSysColor(COLOR_HIGHLIGHT));
+        }
+        SetTextColor(hdc, item.selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : GetSysColor(COLOR_WINDOWTEXT));
+        DrawTextW(hdc, text.c_str(), int(text.size()), &label, format);
+    }
+}
+
+void PaintRows(HDC hdc, HWND hwnd, const Layout& l) {
+    auto& s = S(hwnd);
     int rowHeight = s.scroll.vertical.line;
     int first = s.scroll.vertical.pos / std::max(1, rowHeight);
     for (int i = first; i < int(s.items.size()); ++i) {
@@ -179,6 +243,19 @@ void Paint(HWND hwnd) {
             PaintCell(hdc, c < texts.size() ? texts[c] : std::u16string(), cell);
         }
     }
+}
+
+void Paint(HWND hwnd) {
+    PaintScope paint(hwnd);
+    HDC hdc = paint.hdc;
+    const RECT& client = paint.client;
+    auto& s = S(hwnd);
+    Layout l = ComputeLayout(hwnd);
+    PrepareColours(hwnd, hdc, WM_CTLCOLOREDIT, client);
+    HGDIOBJ oldFont = SelectObject(hdc, ControlFont(hwnd));
+    SetBkMode(hdc, TRANSPARENT);
+    if (IconView(hwnd)) PaintIcons(hdc, hwnd, l);
+    else PaintRows(hdc, hwnd, l);
     if (HasHeader(hwnd)) PaintHeader(hdc, hwnd, l);
     DrawScrollBars(hdc, l, s.scroll);
     if (Get(hwnd).style & WS_BORDER) FrameSolid(hdc, client, RGB(0, 0, 0));
@@ -189,6 +266,21 @@ bool Scroll(HWND hwnd, ScrollAxis& axis, int to) {
     if (!axis.ScrollTo(to)) return false;
     InvalidateRect(hwnd, nullptr, TRUE);
     return true;
+}
+
+int ItemAt(HWND hwnd, const Layout& l, POINT p) {
+    auto& s = S(hwnd);
+    int row, column = 0, columns = 1;
+    if (IconView(hwnd)) {
+        columns = Columns(s, l.rows.right - l.rows.left);
+        column = (p.x - l.rows.left) / s.spacing.cx;
+        row = (p.y - l.rows.top + s.scroll.vertical.pos) / s.spacing.cy;
+        if (column >= columns) return -1;
+    } else {
+        row = (p.y - l.rows.top + s.scroll.vertical.pos) / std::max(1, s.scroll.vertical.line);
+    }
+    int item = row * columns + column;
+    return item < int(s.items.size()) ? item : -1;
 }
 
 void ButtonDown(HWND hwnd, POINT p) {
@@ -207,8 +299,7 @@ void ButtonDown(HWND hwnd, POINT p) {
         return;
     }
     if (!PtInRect(&l.rows, p)) return;
-    int row = (p.y - l.rows.top + s.scroll.vertical.pos) / std::max(1, s.scroll.vertical.line);
-    SelectOnly(hwnd, row < int(s.items.size()) ? row : -1);
+    SelectOnly(hwnd, ItemAt(hwnd, l, p));
 }
 
 void Move(HWND hwnd, POINT p) {
@@ -236,9 +327,20 @@ void Key(HWND hwnd, UINT vk) {
     int count = int(s.items.size());
     int perPage = std::max(1, s.scroll.vertical.page / std::max(1, s.scroll.vertical.line));
     int target = s.focused;
+    // In icon view Up and Down move a row of cells, Left and Right one cell.
+    int down = 1;
+    if (IconView(hwnd)) {
+        Layout l = ComputeLayout(hwnd);
+        down = Columns(s, l.rows.right - l.rows.left);
+        perPage = down * std::max(1, s.scroll.vertical.page / s.spacing.cy);
+        if (vk == VK_LEFT || vk == VK_RIGHT) {
+            vk = vk == VK_LEFT ? VK_UP : VK_DOWN;
+            down = 1;
+        }
+    }
     switch (vk) {
-    case VK_UP: target = std::max(0, s.focused - 1); break;
-    case VK_DOWN: target = std::min(count - 1, s.focused + 1); break;
+    case VK_UP: target = std::max(0, s.focused - down); break;
+    case VK_DOWN: target = std::min(count - 1, s.focused + down); break;
     case VK_PRIOR: target = std::max(0, s.focused - perPage); break;
     case VK_NEXT: target = std::min(count - 1, s.focused + perPage); break;
     case VK_HOME: target = 0; break;
@@ -269,6 +371,7 @@ LRESULT InsertItem(HWND hwnd, const LVITEMW* item) {
     Item it;
     it.texts.assign(1, (item->mask & LVIF_TEXT) && item->pszText ? item->pszText : u"");
     if (item->mask & LVIF_PARAM) it.data = item->lParam;
+    if (item->mask & LVIF_IMAGE) it.image = item->iImage;
     if ((item->mask & LVIF_STATE) && (item->stateMask & LVIS_SELECTED)) it.selected = item->state & LVIS_SELECTED;
     size_t at = std::min(size_t(std::max(0, item->iItem)), s.items.size());
     s.items.insert(s.items.begin() + std::ptrdiff_t(at), it);
@@ -329,6 +432,13 @@ LRESULT ItemTapPoint(HWND hwnd, TapRequest* request) {
     if (!request || request->index < 0 || size_t(request->index) >= s.items.size()) return FALSE;
     EnsureVisible(hwnd, request->index);
     Layout l = ComputeLayout(hwnd);
+    if (IconView(hwnd)) {
+        RECT cell = IconCell(hwnd, l, request->index);
+        POINT p{(cell.left + cell.right) / 2, cell.top + 2 + ImageListImageSize(s.images).cy / 2};
+        ClientToScreen(hwnd, &p);
+        request->screen = p;
+        return TRUE;
+    }
     int x = l.rows.left + std::min(s.columns.empty() ? 10 : s.columns[0].width / 2, int(l.rows.right - l.rows.left) / 2);
     POINT p{x, l.rows.top + request->index * s.scroll.vertical.line - s.scroll.vertical.pos + s.scroll.vertical.line / 2};
     ClientToScreen(hwnd, &p);
@@ -376,8 +486,8 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     auto& s = S(hwnd);
     switch (msg) {
     case WM_CREATE:
-        // Only the report view is drawn; a list asking for another view is not made.
-        return (Get(hwnd).style & LVS_TYPEMASK) == LVS_REPORT ? 0 : -1;
+        // Only the report and icon views are drawn; a list asking for another is not made.
+        return (Get(hwnd).style & LVS_TYPEMASK) == LVS_REPORT || IconView(hwnd) ? 0 : -1;
     case WM_PAINT: Paint(hwnd); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN: ButtonDown(hwnd, At(lParam)); return 0;
@@ -395,6 +505,19 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         s.scroll.vertical.pos = 0;
         InvalidateRect(hwnd, nullptr, TRUE);
         return TRUE;
+    case LVM_SETIMAGELIST: {
+        if (wParam != LVSIL_NORMAL) return 0;
+        HIMAGELIST old = s.images;
+        s.images = reinterpret_cast<HIMAGELIST>(lParam);
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return reinterpret_cast<LRESULT>(old);
+    }
+    case LVM_SETICONSPACING: {
+        LRESULT old = MAKELONG(s.spacing.cx, s.spacing.cy);
+        if (LOWORD(lParam) > 0 && HIWORD(lParam) > 0) s.spacing = SIZE{LOWORD(lParam), HIWORD(lParam)};
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return old;
+    }
     case LVM_SORTITEMS: return Sort(hwnd, LPARAM(wParam), reinterpret_cast<PFNLVCOMPARE>(lParam));
     case LVM_GETNEXTITEM: return NextItem(hwnd, int(wParam), UINT(LOWORD(lParam)));
     case LVM_GETITEMSTATE:
