@@ -33,24 +33,14 @@ function(zephtor_svg_icon out svg ico)
 endfunction()
 
 # zephtor_svg_icon_sized(<out-var> <svg> <ico> <size> <depth>): one image of that size
-# and depth (24, or 8 for a paletted image without transparency).
+# and depth (24, or 8 for a paletted image without transparency); rendered again, as the
+# bitmaps are, when the shared pieces named in ZEPHTOR_SHARED_ART change.
 function(zephtor_svg_icon_sized out svg ico size depth)
-  # Pieces drawn once and used by reference (<use xlink:href="parts.svg#id"/>) are
-  # inputs too: a change to them must redraw every picture that uses them.
-  get_filename_component(dir ${svg} DIRECTORY)
-  file(READ ${svg} text)
-  string(REGEX MATCHALL "href=\"[^\"#]+\\.svg#" refs "${text}")
-  set(pieces)
-  foreach(ref ${refs})
-    string(REGEX REPLACE "href=\"([^\"#]+)#" "\\1" file "${ref}")
-    list(APPEND pieces ${dir}/${file})
-  endforeach()
-  list(REMOVE_DUPLICATES pieces)
   add_custom_command(
     OUTPUT ${ico}
     COMMAND ${RSVG_CONVERT} --width=${size} --height=${size} --keep-aspect-ratio=false ${svg} -o ${ico}.png
     COMMAND bmpconv icon ${ico} --depth ${depth} ${ico}.png
-    DEPENDS ${svg} ${pieces} bmpconv
+    DEPENDS ${svg} bmpconv ${ZEPHTOR_SHARED_ART}
     COMMENT "Rendering ${ico} (${size} x ${size}, ${depth} bits)"
     VERBATIM)
   set(${out} ${${out}} ${ico} PARENT_SCOPE)

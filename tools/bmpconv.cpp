@@ -2,7 +2,9 @@
 // compiler embeds: a Windows bitmap of a given colour depth, or an icon file.
 //
 //   bmpconv bitmap IN.png OUT.bmp DEPTH    (DEPTH 1, 4, 8 or 24)
-//   bmpconv icon OUT.ico IN.png [IN.png ...]   (24-bit images with a transparency mask)
+//   bmpconv icon OUT.ico [--depth 8] IN.png [IN.png ...]
+//       (24-bit images with a transparency mask; with --depth 8, paletted images that are
+//       opaque throughout, for image lists that draw icons without their mask)
 //
 // Palettes are chosen deterministically so that the same artwork always gives the same
 // bytes: 1 bit is black and white, 4 bits the sixteen standard colours, 8 bits the
@@ -134,7 +136,7 @@ int Bitmap(const char* in, const char* out, int depth) {
     return WriteFile(out, file.bytes) ? 0 : (std::fprintf(stderr, "bmpconv: cannot write %s\n", out), 1);
 }
 
-int Icon(const char* out, int count, char** inputs) {
+int Icon(const char* out, int depth, int count, char** inputs) {
     std::vector<std::vector<uint8_t>> images;
     std::vector<int> sizes;
     for (int i = 0; i < count; ++i) {
@@ -142,10 +144,21 @@ int Icon(const char* out, int count, char** inputs) {
         if (!ReadPng(inputs[i], img) || img.width != img.height || img.width > 255)
             return std::fprintf(stderr, "bmpconv: %s is not a square picture of at most 255 pixels\n", inputs[i]), 1;
         Writer w;
-        WriteInfoHeader(w, img.width, img.height * 2, 24, 0);
-        WriteRows(w, Opaque(img), img.width, img.height, 24, {});
+        auto rgb = Opaque(img);
         std::vector<uint32_t> mask;
-        for (uint32_t p : img.argb) mask.push_back((p >> 24) < 128 ? 0xFFFFFF : 0x000000);
+        if (depth == 8) {
+            // Icon readers take an 8-bit image's palette to be all 256 entries long; the unused
+            // ones stay black.
+            auto palette = PaletteFor(rgb, 8);
+            WriteInfoHeader(w, img.width, img.height * 2, 8, 256);
+            for (size_t c = 0; c < 256; ++c) w.U32(c < palette.size() ? palette[c] : 0);
+            WriteRows(w, rgb, img.width, img.height, 8, palette);
+            mask.assign(img.argb.size(), 0x000000);
+        } else {
+            WriteInfoHeader(w, img.width, img.height * 2, 24, 0);
+            WriteRows(w, rgb, img.width, img.height, 24, {});
+            for (uint32_t p : img.argb) mask.push_back((p >> 24) < 128 ? 0xFFFFFF : 0x000000);
+        }
         WriteRows(w, mask, img.width, img.height, 1, {0x000000, 0xFFFFFF});
         images.push_back(w.bytes);
         sizes.push_back(img.width);
@@ -154,7 +167,7 @@ int Icon(const char* out, int count, char** inputs) {
     file.U16(0), file.U16(1), file.U16(uint32_t(images.size()));
     uint32_t offset = uint32_t(6 + 16 * images.size());
     for (size_t i = 0; i < images.size(); ++i) {
-        file.U8(uint32_t(sizes[i])), file.U8(uint32_t(sizes[i])), file.U8(0), file.U8(0), file.U16(1), file.U16(24);
+        file.U8(uint32_t(sizes[i])), file.U8(uint32_t(sizes[i])), file.U8(0), file.U8(0), file.U16(1), file.U16(uint32_t(depth));
         file.U32(uint32_t(images[i].size())), file.U32(offset);
         offset += uint32_t(images[i].size());
     }
@@ -169,7 +182,11 @@ int main(int argc, char** argv) {
         int depth = std::atoi(argv[4]);
         if (depth == 1 || depth == 4 || depth == 8 || depth == 24) return Bitmap(argv[2], argv[3], depth);
     }
-    if (argc >= 4 && std::string(argv[1]) == "icon") return Icon(argv[2], argc - 3, argv + 3);
-    std::fprintf(stderr, "usage: bmpconv bitmap IN.png OUT.bmp DEPTH | bmpconv icon OUT.ico IN.png...\n");
+    if (argc >= 4 && std::string(argv[1]) == "icon") {
+        if (std::string(argv[3]) != "--depth") return Icon(argv[2], 24, argc - 3, argv + 3);
+        int depth = argc >= 6 ? std::atoi(argv[4]) : 0;
+        if (depth == 8 || depth == 24) return Icon(argv[2], depth, argc - 5, argv + 5);
+    }
+    std::fprintf(stderr, "usage: bmpconv bitmap IN.png OUT.bmp DEPTH | bmpconv icon OUT.ico [--depth 8] IN.png...\n");
     return 2;
 }

@@ -10,18 +10,18 @@ namespace {
 
 constexpr COLORREF kTitleColour = RGB(255, 0, 0);
 
-HFONT CreateTitleFont() {
+}  // namespace
+
+HFONT CreateScreenFont(LONG height, LONG weight) {
     LOGFONTW font{};
-    font.lfHeight = 13;
-    font.lfWeight = 800;
+    font.lfHeight = height;
+    font.lfWeight = weight;
     font.lfCharSet = 255;
     font.lfPitchAndFamily = 16;
     const char16_t face[] = u"Tahoma";
     for (int i = 0; face[i]; ++i) font.lfFaceName[i] = face[i];
     return CreateFontIndirectW(&font);
 }
-
-}  // namespace
 
 INT_PTR CommonScreenMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, DWORD flags) {
     switch (msg) {
@@ -43,7 +43,7 @@ void InitialiseScreen(HWND screen, DWORD flags) {
     SHINITDLGINFO info{SHIDIM_FLAGS, screen, flags};
     SHInitDialog(&info);
     if (HWND title = GetDlgItem(screen, IDC_TITLE))
-        SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(CreateTitleFont()), TRUE);
+        SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(CreateScreenFont(13, 800)), TRUE);
 }
 
 INT_PTR ColourScreenStatic(HDC hdc, HWND control) {

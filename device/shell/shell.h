@@ -59,6 +59,8 @@ constexpr DWORD kFlagsDoneSipDown = 13;
 constexpr DWORD kFlagsDone = 5;
 constexpr DWORD kFlagsPage = 4;
 void InitialiseScreen(HWND screen, DWORD flags);
+// Tahoma of the given height and weight, as the screens' titles and lists use it.
+HFONT CreateScreenFont(LONG height, LONG weight);
 INT_PTR ColourScreenStatic(HDC hdc, HWND control);
 void ReturnToHomeView();
 INT_PTR DefaultScreenAnswer(UINT msg, WPARAM wParam, LPARAM lParam);

@@ -50,12 +50,13 @@ struct Creation {
     TabbedScreen* parent;  // the tabbed screen a page belongs to, or none
     DLGPROC handler;
     int stepsAfter;
+    void (*fill)(HWND screen) = nullptr;  // run right after the screen is created
 };
 
-// The order is fixed. The schematic symbols screen takes seven steps: one after its
-// list is prepared and one after each of the six groups of symbols.
+// The order is fixed. Filling the schematic symbols' list takes seven steps of its own:
+// one after the list is prepared and one after each of the six groups of symbols.
 const Creation kCreationOrder[] = {
-    {IDD_SYMBOLS, &SchematicSymbolsScreen, nullptr, DoneSipDownScreenProc, 7},
+    {IDD_SYMBOLS, &SchematicSymbolsScreen, nullptr, SymbolsProc, 0, FillSymbolList},
     {IDD_TV_CHANNELS, &TvChannelsScreen, nullptr, TvChannelsProc, 0},
     {IDD_RF_SPECTRUM, &RadioSpectrumScreen, nullptr, RadioSpectrumProc, 0},
     {IDD_ABOUT, &AboutScreen, nullptr, AboutProc, 0},
@@ -123,6 +124,7 @@ HWND CreateScreen(const Creation& c) {
 void CreateScreens() {
     for (const Creation& c : kCreationOrder) {
         *c.handle = CreateScreen(c);
+        if (c.fill) c.fill(*c.handle);
         if (c.parent) c.parent->PageCount++;
         Steps(c.stepsAfter);
     }
