@@ -136,6 +136,9 @@ void Create(HWND combo, const CREATESTRUCTW& cs) {
     s.list = CreateWindowExW(WS_EX_TOPMOST, kDroppedListClass, u"", listStyle, 0, 0, cs.cx, s.listHeight, nullptr,
                              nullptr, cs.hInstance, nullptr);
     SetWindowLongPtrW(s.list, GWL_USERDATA, reinterpret_cast<LONG_PTR>(combo));
+    // Like a menu popup, the dropped list is part of the platform's chrome: it is never a
+    // program's main window or screen.
+    Get(s.list).shellChrome = true;
 }
 
 void Paint(HWND combo) {
