@@ -14,3 +14,4 @@ INT_PTR CALLBACK CapacitorPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPa
 INT_PTR CALLBACK InductorPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK RciCalculatorProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK TimerDesignProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK MorseCodeProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
