@@ -92,3 +92,15 @@ function(zephtor_tone out wav frequency ms)
     VERBATIM)
   set(${out} ${${out}} ${wav} PARENT_SCOPE)
 endfunction()
+
+# zephtor_morse_sounds(<out-var> <dir>): the Morse sounds and DIR/morse_sounds.rc, the
+# list a resource file includes to embed them.
+function(zephtor_morse_sounds out dir)
+  add_custom_command(
+    OUTPUT ${dir}/morse_sounds.rc
+    COMMAND tone --morse ${dir}
+    DEPENDS tone
+    COMMENT "Generating the Morse sounds"
+    VERBATIM)
+  set(${out} ${${out}} ${dir}/morse_sounds.rc PARENT_SCOPE)
+endfunction()

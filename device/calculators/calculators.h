@@ -17,3 +17,4 @@ INT_PTR CALLBACK ResistancePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lP
 INT_PTR CALLBACK CapacitancePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK InductancePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK TimerDesignProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK MorseCodeProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);

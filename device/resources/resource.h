@@ -9,6 +9,8 @@
 #define IDB_PACKAGE 154
 #define IDB_SPLASH 197
 #define IDB_HELP_BUTTON 206
+#define IDB_MORSE_KEY 258
+#define IDB_MORSE_BLANK 259
 
 // Menu and menu bar
 #define IDM_MENU 102
@@ -128,3 +130,6 @@
 #define IDC_PARALLEL 1131
 #define IDC_ENERGY 1146
 #define IDC_IMPEDANCE 1149
+#define IDC_ENCODE 1166
+#define IDC_MORSE_TEXT 1167
+#define IDC_KEY_PICTURE 1168

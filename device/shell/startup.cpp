@@ -68,7 +68,7 @@ const Creation kCreationOrder[] = {
     {IDD_K_FACTORS, &KFactorsScreen, nullptr, KFactorsProc, 0},
     {IDD_METALS, &MetalsScreen, nullptr, MetalsProc, 0},
     {IDD_OHMS_LAW, &OhmsLawScreen, nullptr, OhmsLawProc, 0},
-    {IDD_MORSE, &MorseScreen, nullptr, DoneScreenProc, 1},
+    {IDD_MORSE, &MorseScreen, nullptr, MorseCodeProc, 1},
     {IDD_CHIPS, &ChipReference.Screen, nullptr, ChipReferenceProc, 0},
     {IDD_PART_SELECTION, &ChipReference.Pages[0], &ChipReference, PartSelectionProc, 0},
     {IDD_PINOUT, &ChipReference.Pages[1], &ChipReference, PageProc, 0},

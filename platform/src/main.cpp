@@ -14,6 +14,7 @@
 #include "backend/sdl.h"
 #include "resources/resources.h"
 #include "system/instance.h"
+#include "system/sound.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ struct Options {
     bool headless = false;
     bool scripted = false;
     std::string script = "-";
+    std::string recording;  // wave file of every sound played, or none
     int scale = 2;
 };
 
@@ -31,10 +33,12 @@ std::string Name(const char* argv0) {
 
 [[noreturn]] void Usage(const std::string& name, const std::string& problem) {
     if (!problem.empty()) std::cerr << name << ": " << problem << "\n";
-    std::cerr << "usage: " << name << " [--scale N] [--headless] [--script FILE]\n"
+    std::cerr << "usage: " << name << " [--scale N] [--headless] [--script FILE] [--record-sound FILE]\n"
               << "  --scale N      show the 240 x 320 screen N times larger (default 2)\n"
               << "  --headless     run without a window or sound; input comes from the script\n"
-              << "  --script FILE  read commands from FILE ('-' or none: standard input)\n";
+              << "  --script FILE  read commands from FILE ('-' or none: standard input)\n"
+              << "  --record-sound FILE\n"
+              << "                 also write every sound played, in order, to one wave file\n";
     std::exit(problem.empty() ? 0 : 2);
 }
 
@@ -48,6 +52,9 @@ Options Parse(int argc, char** argv) {
         } else if (a == "--script") {
             o.scripted = true;
             if (i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0) o.script = argv[++i];
+        } else if (a == "--record-sound") {
+            if (i + 1 >= argc) Usage(name, "--record-sound takes the name of a wave file");
+            o.recording = argv[++i];
         } else if (a == "--scale" && i + 1 < argc) {
             char* end = nullptr;
             long n = std::strtol(argv[++i], &end, 10);
@@ -84,6 +91,13 @@ bool HasDisplay() {
 int main(int argc, char** argv) {
     Options options = Parse(argc, argv);
     std::string name = Name(argv[0]);
+    if (!options.recording.empty()) {
+        std::string why = platform::StartSoundRecording(options.recording);
+        if (!why.empty()) {
+            std::cerr << name << ": cannot write the sound recording " << options.recording << ": " << why << "\n";
+            return 2;
+        }
+    }
     std::unique_ptr<platform::LineReader> reader;
     std::unique_ptr<platform::ScriptDriver> driver;
     if (options.scripted) {
@@ -107,6 +121,11 @@ int main(int argc, char** argv) {
     }
     WCHAR commandLine[1] = {0};
     int code = WinMain(platform::ProgramModule(), nullptr, commandLine, SW_SHOW);
+    std::string unwritten = platform::FinishSoundRecording();
+    if (!unwritten.empty()) {
+        std::cerr << name << ": " << unwritten << "\n";
+        if (code == 0) code = 1;
+    }
     if (driver) driver->PrintExit(code);
     platform::SetBackend(nullptr);
     return code;

@@ -19,8 +19,9 @@ public:
     // more input will ever come (the script ended).
     virtual bool WaitForInput() = 0;
     virtual void Present(const Surface& screen) = 0;
-    // Plays 16-bit mono samples and returns when they have finished; input that arrives
-    // meanwhile is kept for later, but the screen is still redrawn and a close is noticed.
+    // Plays 16-bit mono samples and returns when they have finished. Taps and typing
+    // meanwhile are dropped, but the screen is still redrawn, and a close stops the sound
+    // and is passed on.
     virtual void PlaySamples(const std::vector<int16_t>& samples, int rate) = 0;
     virtual void BringToFront() = 0;
     virtual bool IsHeadless() const = 0;

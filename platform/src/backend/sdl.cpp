@@ -17,6 +17,9 @@ namespace platform {
 namespace {
 
 constexpr Uint32 kPollMs = 50;
+// Small device buffers keep a sound's start close to the tap that asked for it.
+constexpr Uint16 kAudioBufferSamples = 512;
+constexpr Uint32 kAudioStallMs = 500;
 
 UINT VirtualKeyFor(SDL_Keycode key) {
     switch (key) {
@@ -164,46 +167,66 @@ bool SdlBackend::WaitForInput() {
     }
 }
 
-// Only window events are handled while a sound plays: the screen is redrawn when
-// uncovered and a close is remembered; everything else waits in SDL's queue.
-void SdlBackend::PumpWhileBusy(bool& closeRequested) {
+// While a sound plays the program is busy in its handler. The window is redrawn when
+// uncovered and a close ends the sound at once; taps and typing are dropped, so that
+// nothing done meanwhile takes effect afterwards. Key releases stay queued: a key held
+// down before the sound must not stay down for good. Answers whether a close came.
+bool SdlBackend::PumpWhileBusy() {
     SDL_PumpEvents();
+    bool close = false;
     SDL_Event e;
-    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_QUIT, SDL_QUIT) > 0) closeRequested = true;
-    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT) > 0) {
-        if (e.window.event == SDL_WINDOWEVENT_CLOSE) closeRequested = true;
-        if (e.window.event == SDL_WINDOWEVENT_EXPOSED) Present(Framebuffer());
+    auto drop = [&](Uint32 first, Uint32 last) {
+        while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, first, last) > 0) {
+            if (e.type == SDL_QUIT || (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE))
+                close = true;
+            if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_EXPOSED) Present(Framebuffer());
+        }
+    };
+    drop(SDL_FIRSTEVENT, SDL_KEYDOWN);
+    drop(SDL_KEYUP + 1, SDL_LASTEVENT);
+    return close;
+}
+
+// Opening a device can take a while; it is done once, and a failure is not retried: the
+// sounds then take their time in silence.
+void SdlBackend::OpenAudio(int rate) {
+    if (audioFailed_ || (audio_ && audioRate_ == rate)) return;
+    if (audio_) SDL_CloseAudioDevice(audio_);
+    audio_ = 0;
+    if (!SDL_WasInit(SDL_INIT_AUDIO) && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        audioFailed_ = true;
+        return;
     }
+    SDL_AudioSpec want{}, have{};
+    want.freq = rate;
+    want.format = AUDIO_S16SYS;
+    want.channels = 1;
+    want.samples = kAudioBufferSamples;
+    audio_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    audioRate_ = rate;
+    audioFailed_ = audio_ == 0;
 }
 
 void SdlBackend::PlaySamples(const std::vector<int16_t>& samples, int rate) {
     if (rate <= 0 || samples.empty()) return;
-    if (!audio_ || audioRate_ != rate) {
-        if (audio_) SDL_CloseAudioDevice(audio_);
-        audio_ = 0;
-        if (SDL_WasInit(SDL_INIT_AUDIO) || SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-            SDL_AudioSpec want{}, have{};
-            want.freq = rate;
-            want.format = AUDIO_S16SYS;
-            want.channels = 1;
-            want.samples = 1024;
-            audio_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-            audioRate_ = rate;
-        }
-    }
+    OpenAudio(rate);
     Uint32 length = Uint32(samples.size() * 1000 / size_t(rate));
     Uint32 start = SDL_GetTicks();
     if (audio_) {
         SDL_QueueAudio(audio_, samples.data(), Uint32(samples.size() * sizeof(int16_t)));
         SDL_PauseAudioDevice(audio_, 0);
     }
-    bool closeRequested = false;
-    // Without an audio device the sound still takes its time, so timing stays the same.
-    while ((audio_ && SDL_GetQueuedAudioSize(audio_) > 0) || (!audio_ && SDL_GetTicks() - start < length)) {
-        PumpWhileBusy(closeRequested);
+    // Without an audio device the sound still takes its time, so timing stays the same;
+    // a device that stops taking samples holds the program no longer than that either.
+    bool close = false;
+    for (;;) {
+        Uint32 elapsed = SDL_GetTicks() - start;
+        if (audio_ ? SDL_GetQueuedAudioSize(audio_) == 0 || elapsed >= length + kAudioStallMs : elapsed >= length) break;
+        if ((close = PumpWhileBusy())) break;
         SDL_Delay(5);
     }
-    if (closeRequested) RequestHostClose();
+    if (audio_) SDL_ClearQueuedAudio(audio_);
+    if (close) RequestHostClose();
 }
 
 void SdlBackend::BringToFront() {

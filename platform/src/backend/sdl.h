@@ -23,7 +23,8 @@ public:
 
 private:
     bool Handle(const SDL_Event& e);
-    void PumpWhileBusy(bool& closeRequested);
+    bool PumpWhileBusy();
+    void OpenAudio(int rate);
     void SetIconOnce();
     POINT ToScreen(int x, int y) const;
 
@@ -32,6 +33,7 @@ private:
     SDL_Window* window_ = nullptr;
     SDL_AudioDeviceID audio_ = 0;
     int audioRate_ = 0;
+    bool audioFailed_ = false;
     bool iconSet_ = false;
 };
 

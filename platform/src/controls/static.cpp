@@ -86,6 +86,9 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (wParam == IMAGE_BITMAP) {
             old = reinterpret_cast<LRESULT>(s.bitmap);
             s.bitmap = reinterpret_cast<HBITMAP>(lParam);
+            // As at creation, a bitmap picture takes the size of its new bitmap.
+            if (const Surface* surface = Kind(hwnd) == SS_BITMAP ? BitmapSurface(s.bitmap) : nullptr)
+                SizeToPicture(hwnd, surface->width, surface->height);
         } else if (wParam == IMAGE_ICON) {
             old = reinterpret_cast<LRESULT>(s.icon);
             s.icon = reinterpret_cast<HICON>(lParam);

@@ -73,6 +73,8 @@ void InjectKey(UINT vk, bool down);
 void InjectCharacter(WCHAR ch);
 void SetKeyState(UINT vk, bool down);  // as if the key had been handled already
 void RequestHostClose();
+// Whether a close has been asked for; it is not taken back.
+bool CloseAsked();
 
 // Handles every queued message and paint without waiting for input (tests and
 // benchmarks drive the window system this way).

@@ -25,7 +25,8 @@ struct Messaging {
     MessageObserver observer;
     DWORD virtualClock = 0;
     std::vector<HWND> modalStack;
-    bool hostCloseRequested = false;
+    bool hostCloseRequested = false;  // sent when the script ended
+    bool closeAsked = false;
 };
 
 Messaging& State() {
@@ -87,6 +88,8 @@ WCHAR CharacterForKey(UINT vk) {
 
 std::vector<HWND>& ModalStack() { return State().modalStack; }
 
+bool CloseAsked() { return State().closeAsked; }
+
 AutomationEvents& Events() {
     static AutomationEvents events;
     return events;
@@ -105,6 +108,7 @@ void ResetMessaging() {
     s.keysDown.clear();
     s.modalStack.clear();
     s.hostCloseRequested = false;
+    s.closeAsked = false;
 }
 
 void DropQueuedMessagesFor(HWND hwnd) {
@@ -203,6 +207,7 @@ void InjectCharacter(WCHAR ch) {
 void RequestHostClose() {
     // The host window's close button takes the program's own exit path: command OK on
     // the main window lowers the input panel and closes.
+    State().closeAsked = true;
     HWND main = ApplicationMainWindow();
     if (main) Post(main, WM_COMMAND, IDOK, 0);
     else PostQuitMessage(0);
