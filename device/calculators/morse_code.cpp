@@ -11,11 +11,7 @@ namespace {
 
 constexpr int kTextLimit = 250;
 
-void SetKeyPicture(HWND dlg, WORD bitmap) {
-    HBITMAP picture = LoadBitmapW(Instance, MAKEINTRESOURCE(bitmap));
-    auto old = SendDlgItemMessageW(dlg, IDC_KEY_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
-    if (old) DeleteObject(reinterpret_cast<HGDIOBJ>(old));
-}
+void SetKeyPicture(HWND dlg, WORD bitmap) { SetPictureBitmap(dlg, IDC_KEY_PICTURE, bitmap); }
 
 // The field holds up to 250 characters and every one of them is played.
 void Encode(HWND dlg) {

@@ -3,12 +3,13 @@
 #include "reference/picture_tables.h"
 #include "reference/reference.h"
 #include "resources/resource.h"
+#include "shell/shell.h"
 
 namespace {
 
 void ShowConnector(HWND screen, int position) {
     const PictureRecord& connector = ConnectorTable[position];
-    ShowBitmap(screen, connector.bitmap);
+    SetPictureBitmap(screen, IDC_PICTURE, connector.bitmap);
     MoveWindow(GetDlgItem(screen, IDC_PICTURE), (240 - connector.width) / 2, (200 - connector.height) / 2 + 65,
                connector.width, connector.height, TRUE);
 }

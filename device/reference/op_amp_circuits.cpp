@@ -4,11 +4,12 @@
 #include "reference/picture_tables.h"
 #include "reference/reference.h"
 #include "resources/resource.h"
+#include "shell/shell.h"
 
 namespace {
 
 const PictureScreen kCircuits{IDC_CIRCUITS, CircuitCount, [](int i) -> LPCWSTR { return CircuitTable[i].name; },
-                              [](HWND screen, int i) { ShowBitmap(screen, CircuitTable[i].bitmap); }};
+                              [](HWND screen, int i) { SetPictureBitmap(screen, IDC_PICTURE, CircuitTable[i].bitmap); }};
 
 }  // namespace
 

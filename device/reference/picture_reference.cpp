@@ -5,13 +5,6 @@
 #include "resources/resource.h"
 #include "shell/shell.h"
 
-void ShowBitmap(HWND screen, WORD bitmap) {
-    HBITMAP fresh = LoadBitmapW(Instance, MAKEINTRESOURCE(bitmap));
-    auto old = reinterpret_cast<HBITMAP>(
-        SendDlgItemMessageW(screen, IDC_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(fresh)));
-    if (old && old != fresh) DeleteObject(old);
-}
-
 INT_PTR PictureScreenMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, const PictureScreen& screen) {
     if (msg == WM_INITDIALOG) {
         InitialiseScreen(dlg, kFlagsDone);

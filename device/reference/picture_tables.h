@@ -18,9 +18,6 @@ struct CircuitRecord {
 extern const int CircuitCount;
 extern const CircuitRecord CircuitTable[];
 
-// Puts a freshly loaded bitmap into the screen's picture and releases the one it
-// showed before.
-void ShowBitmap(HWND screen, WORD bitmap);
 // What differs between the screens that show the picture chosen from a combo box.
 struct PictureScreen {
     int comboId;

@@ -58,6 +58,13 @@ void ReturnToHomeView() {
     CurrentScreen = nullptr;
 }
 
+void SetPictureBitmap(HWND screen, int pictureId, WORD bitmap) {
+    HBITMAP fresh = LoadBitmapW(Instance, MAKEINTRESOURCE(bitmap));
+    auto old = reinterpret_cast<HBITMAP>(
+        SendDlgItemMessageW(screen, pictureId, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(fresh)));
+    if (old && old != fresh) DeleteObject(old);
+}
+
 void RaiseInputPanelOnFieldFocus(WPARAM commandWParam) {
     if (HIWORD(commandWParam) == EN_SETFOCUS) SHSipPreference(MainWindow, SIP_UP);
 }

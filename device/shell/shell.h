@@ -63,6 +63,9 @@ void InitialiseScreen(HWND screen, DWORD flags);
 HFONT CreateScreenFont(LONG height, LONG weight);
 INT_PTR ColourScreenStatic(HDC hdc, HWND control);
 void ReturnToHomeView();
+// Puts a freshly loaded bitmap into one of the screen's pictures and releases the one it
+// showed before.
+void SetPictureBitmap(HWND screen, int pictureId, WORD bitmap);
 INT_PTR DefaultScreenAnswer(UINT msg, WPARAM wParam, LPARAM lParam);
 // The whole common handling of a screen's message, initialisation included.
 INT_PTR CommonScreenMessage(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam, DWORD flags);
