@@ -67,9 +67,27 @@ std::string SdlBackend::Open() {
     return {};
 }
 
+// While the program is busy (start-up paints its splash step by step) the screen goes to
+// the display at most once a display frame; what is left over goes as soon as the
+// program waits or plays a sound, so nothing painted stays unseen.
+void SdlBackend::Present(const Surface& screen) {
+    constexpr Uint64 kFrameMs = 16;
+    if (lastPresent_ && SDL_GetTicks64() - lastPresent_ < kFrameMs) {
+        presentPending_ = true;
+        return;
+    }
+    PresentNow(screen);
+}
+
+void SdlBackend::PresentPending() {
+    if (presentPending_) PresentNow(Framebuffer());
+}
+
 // The screen is blitted to the window's own surface, scaled pixel for pixel: no
 // graphics driver is loaded, which keeps start-up quick and memory small.
-void SdlBackend::Present(const Surface& screen) {
+void SdlBackend::PresentNow(const Surface& screen) {
+    presentPending_ = false;
+    lastPresent_ = SDL_GetTicks64();
     SetIconOnce();
     SDL_Surface* target = SDL_GetWindowSurface(window_);
     SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(screen.pixels.data()), screen.width,
@@ -150,6 +168,7 @@ bool SdlBackend::Handle(const SDL_Event& e) {
 }
 
 bool SdlBackend::WaitForInput() {
+    PresentPending();
     for (;;) {
         ServeInstanceRequests();
         if (driver_) {
@@ -208,6 +227,7 @@ void SdlBackend::OpenAudio(int rate) {
 }
 
 void SdlBackend::PlaySamples(const std::vector<int16_t>& samples, int rate) {
+    PresentPending();
     if (rate <= 0 || samples.empty()) return;
     OpenAudio(rate);
     Uint32 length = Uint32(samples.size() * 1000 / size_t(rate));

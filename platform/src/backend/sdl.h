@@ -26,6 +26,8 @@ private:
     bool PumpWhileBusy();
     void OpenAudio(int rate);
     void SetIconOnce();
+    void PresentNow(const Surface& screen);
+    void PresentPending();
     POINT ToScreen(int x, int y) const;
 
     int scale_;
@@ -35,6 +37,8 @@ private:
     int audioRate_ = 0;
     bool audioFailed_ = false;
     bool iconSet_ = false;
+    Uint64 lastPresent_ = 0;  // ticks of the last frame sent to the display
+    bool presentPending_ = false;
 };
 
 }  // namespace platform
