@@ -32,13 +32,7 @@ ComboState& S(HWND hwnd) { return StateOf<ComboState>(hwnd); }
 HWND ComboOfList(HWND list) { return reinterpret_cast<HWND>(GetWindowLongPtrW(list, GWL_USERDATA)); }
 bool Dropped(HWND combo) { return IsWindowVisible(S(combo).list); }
 
-int FieldHeight(HWND combo) {
-    HDC hdc = GetDC(combo);
-    SelectObject(hdc, ControlFont(combo));
-    int h = LineHeight(hdc) + 6;
-    ReleaseDC(combo, hdc);
-    return h;
-}
+int FieldHeight(HWND combo) { return ControlLineHeight(combo) + 6; }
 
 RECT ArrowRect(HWND combo) {
     RECT r;
@@ -60,7 +54,7 @@ void DropList(HWND combo) {
     auto& s = S(combo);
     RECT box;
     GetWindowRect(combo, &box);
-    int row = FieldHeight(combo) - 6;
+    int row = ControlLineHeight(combo);
     int height = std::max(s.listHeight, kShownRows * row + 2);
     int below = kBottomOfWorkArea - box.bottom, above = box.top - kTopOfWorkArea;
     int top = box.bottom;

@@ -27,6 +27,14 @@ HFONT ControlFont(HWND control) {
     return w && w->font ? w->font : DefaultGuiFont();
 }
 
+int ControlLineHeight(HWND control) {
+    HDC hdc = GetDC(control);
+    SelectObject(hdc, ControlFont(control));
+    int height = LineHeight(hdc);
+    ReleaseDC(control, hdc);
+    return std::max(1, height);
+}
+
 LRESULT HandleFontMessages(HWND control, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) {
     handled = true;
     if (msg == WM_SETFONT) {

@@ -43,8 +43,9 @@ public:
     RECT client{};
 };
 
-// The font set with WM_SETFONT, or the system font.
+// The font set with WM_SETFONT, or the system font, and the height of its lines.
 HFONT ControlFont(HWND control);
+int ControlLineHeight(HWND control);
 LRESULT HandleFontMessages(HWND control, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
 
 void RegisterStaticClass();

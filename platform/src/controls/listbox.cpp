@@ -22,13 +22,7 @@ struct ListBoxState : ControlData {
 ListBoxState& S(HWND hwnd) { return StateOf<ListBoxState>(hwnd); }
 DWORD Style(HWND hwnd) { return Get(hwnd).style; }
 
-int RowHeight(HWND hwnd) {
-    HDC hdc = GetDC(hwnd);
-    SelectObject(hdc, ControlFont(hwnd));
-    int h = LineHeight(hdc);
-    ReleaseDC(hwnd, hdc);
-    return std::max(1, h);
-}
+int RowHeight(HWND hwnd) { return ControlLineHeight(hwnd); }
 
 ScrollLayout ComputeLayout(HWND hwnd) {
     auto& s = S(hwnd);

@@ -48,13 +48,7 @@ int& InsertLimit() {
     return limit;
 }
 
-int RowHeight(HWND hwnd) {
-    HDC hdc = GetDC(hwnd);
-    SelectObject(hdc, ControlFont(hwnd));
-    int h = LineHeight(hdc) + 2;
-    ReleaseDC(hwnd, hdc);
-    return h;
-}
+int RowHeight(HWND hwnd) { return ControlLineHeight(hwnd) + 2; }
 
 bool IconView(HWND hwnd) { return (Get(hwnd).style & LVS_TYPEMASK) == LVS_ICON; }
 bool HasHeader(HWND hwnd) { return !IconView(hwnd) && !(Get(hwnd).style & LVS_NOCOLUMNHEADER); }
