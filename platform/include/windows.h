@@ -60,6 +60,11 @@ DECLARE_HANDLE(HPEN);
 DECLARE_HANDLE(HICON);
 DECLARE_HANDLE(HRSRC);
 DECLARE_HANDLE(HGLOBAL);
+DECLARE_HANDLE(HKEY);
+typedef HKEY* PHKEY;
+typedef DWORD REGSAM;
+typedef BYTE* LPBYTE;
+typedef DWORD* LPDWORD;
 typedef void* HANDLE;
 typedef void* HGDIOBJ;
 typedef HICON HCURSOR;
@@ -515,7 +520,19 @@ struct PROCESS_INFORMATION {
 #define MF_BYPOSITION 0x0400
 
 #define SPI_SETSIPINFO 224
+#define ERROR_SUCCESS 0
 #define ERROR_FILE_NOT_FOUND 2
+#define ERROR_INVALID_HANDLE 6
+#define ERROR_INVALID_PARAMETER 87
+#define ERROR_MORE_DATA 234
+
+#define HKEY_CURRENT_USER ((HKEY)(ULONG_PTR)0x80000001)
+#define HKEY_LOCAL_MACHINE ((HKEY)(ULONG_PTR)0x80000002)
+#define KEY_QUERY_VALUE 0x0001
+#define KEY_READ 0x20019
+#define REG_SZ 1
+#define REG_BINARY 3
+#define REG_DWORD 4
 #define ERROR_INVALID_WINDOW_HANDLE 1400
 #define ERROR_RESOURCE_NAME_NOT_FOUND 1814
 #define ERROR_RESOURCE_TYPE_NOT_FOUND 1813
@@ -524,6 +541,11 @@ struct PROCESS_INFORMATION {
 #ifndef RC_INVOKED
 // Program entry: the platform's main() calls the program's WinMain.
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nShowCmd);
+
+// registry (read only)
+LONG RegOpenKeyExA(HKEY root, LPCSTR subKey, DWORD options, REGSAM access, PHKEY result);
+LONG RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size);
+LONG RegCloseKey(HKEY key);
 
 // kernel
 ATOM RegisterClassW(const WNDCLASSW* wc);

@@ -1,0 +1,241 @@
+// The registry, read only, from a text file in regedit's export format. Which file: the
+// one ZEPHTOR_REGISTRY names, else the user's configuration, else the system's, else the
+// configuration folder of the installation the program runs from. A missing file is an
+// empty registry; a malformed one is reported with its name and line and reads as empty.
+#include "system/registry.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+namespace platform {
+namespace {
+
+std::string Upper(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    return s;
+}
+
+std::string Trim(const std::string& s) {
+    size_t a = s.find_first_not_of(" \t\r");
+    size_t b = s.find_last_not_of(" \t\r");
+    return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
+}
+
+// A quoted string from `at` (at the opening quote): \\ and \" are escapes. Answers the
+// position after the closing quote, or npos when it does not close.
+size_t ReadQuoted(const std::string& line, size_t at, std::string& out) {
+    out.clear();
+    for (size_t i = at + 1; i < line.size(); ++i) {
+        if (line[i] == '"') return i + 1;
+        if (line[i] == '\\' && i + 1 < line.size()) ++i;
+        out.push_back(line[i]);
+    }
+    return std::string::npos;
+}
+
+bool ParseHexBytes(const std::string& text, std::vector<uint8_t>& out) {
+    std::stringstream in(text);
+    std::string byte;
+    while (std::getline(in, byte, ',')) {
+        byte = Trim(byte);
+        if (byte.empty() && in.eof()) break;
+        if (byte.size() != 2 || !isxdigit(byte[0]) || !isxdigit(byte[1])) return false;
+        out.push_back(uint8_t(std::strtoul(byte.c_str(), nullptr, 16)));
+    }
+    return true;
+}
+
+// The data of a value line, after its '='.
+bool ParseData(const std::string& text, RegistryValue& value) {
+    if (!text.empty() && text[0] == '"') {
+        std::string s;
+        if (ReadQuoted(text, 0, s) != text.size()) return false;
+        value.type = REG_SZ;
+        value.data.assign(s.begin(), s.end());
+        value.data.push_back(0);
+        return true;
+    }
+    if (text.rfind("dword:", 0) == 0) {
+        std::string digits = text.substr(6);
+        if (digits.size() != 8 || digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return false;
+        uint32_t v = uint32_t(std::strtoul(digits.c_str(), nullptr, 16));
+        value.type = REG_DWORD;
+        value.data = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
+        return true;
+    }
+    if (text.rfind("hex:", 0) == 0) {
+        value.type = REG_BINARY;
+        return ParseHexBytes(text.substr(4), value.data);
+    }
+    return false;
+}
+
+}  // namespace
+
+bool ParseRegistryText(const std::string& text, const std::string& fileName, Registry& out, std::string& error) {
+    std::stringstream in(text);
+    std::string raw, line, key;
+    int number = 0, first = 0;
+    bool header = false;
+    auto fail = [&](const char* what) {
+        error = fileName + ":" + std::to_string(first) + ": " + what;
+        out.clear();
+        return false;
+    };
+    while (std::getline(in, raw)) {
+        ++number;
+        if (line.empty()) first = number;
+        // A line ending in a backslash goes on in the next one (long hex data).
+        std::string part = Trim(raw);
+        if (!part.empty() && part.back() == '\\' && (!line.empty() || part.find('=') != std::string::npos)) {
+            line += part.substr(0, part.size() - 1);
+            continue;
+        }
+        line = Trim(line + part);
+        std::string current = line;
+        line.clear();
+        if (number == 1 && current.size() >= 3 && static_cast<unsigned char>(current[0]) == 0xEF)
+            current = Trim(current.substr(3));  // a byte-order mark
+        if (current.empty() || current[0] == ';') continue;
+        if (!header) {
+            if (current != "Windows Registry Editor Version 5.00" && current != "REGEDIT4") return fail("not a registry file");
+            header = true;
+            continue;
+        }
+        if (current[0] == '[') {
+            if (current.back() != ']' || current.size() < 3) return fail("a key must be written [KEY]");
+            key = Upper(current.substr(1, current.size() - 2));
+            out[key];
+            continue;
+        }
+        if (key.empty()) return fail("a value must follow a [KEY] line");
+        std::string name;
+        size_t after;
+        if (current[0] == '@') {
+            after = 1;
+        } else if (current[0] == '"') {
+            after = ReadQuoted(current, 0, name);
+            if (after == std::string::npos) return fail("a value name must end with a quote");
+        } else {
+            return fail("a value must be written \"NAME\"=DATA or @=DATA");
+        }
+        size_t equals = current.find_first_not_of(" \t", after);
+        if (equals == std::string::npos || current[equals] != '=') return fail("a value needs '=' and its data");
+        RegistryValue value;
+        if (!ParseData(Trim(current.substr(equals + 1)), value)) return fail("the data is not a string, dword: or hex:");
+        out[key][Upper(name)] = value;
+    }
+    if (!header) return fail("not a registry file");
+    return true;
+}
+
+std::string RegistryFilePath() {
+    auto env = [](const char* name) -> std::string {
+        const char* v = std::getenv(name);
+        return v ? v : "";
+    };
+    auto exists = [](const std::string& path) { return !path.empty() && access(path.c_str(), F_OK) == 0; };
+    if (!env("ZEPHTOR_REGISTRY").empty()) return env("ZEPHTOR_REGISTRY");
+    const std::string tail = "/zephtor/registry.reg";
+    std::string userConfig = env("XDG_CONFIG_HOME");
+    if (userConfig.empty() && !env("HOME").empty()) userConfig = env("HOME") + "/.config";
+    if (!userConfig.empty() && exists(userConfig + tail)) return userConfig + tail;
+    std::string dirs = env("XDG_CONFIG_DIRS").empty() ? "/etc/xdg" : env("XDG_CONFIG_DIRS");
+    std::stringstream list(dirs);
+    for (std::string dir; std::getline(list, dir, ':');)
+        if (!dir.empty() && exists(dir + tail)) return dir + tail;
+    // An installation keeps its configuration beside its programs: PREFIX/etc for PREFIX/bin.
+    char self[4096];
+    ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0) return "";
+    std::string exe(self, size_t(n));
+    std::string prefix = exe.substr(0, exe.rfind('/'));
+    prefix = prefix.substr(0, prefix.rfind('/'));
+    std::string installed = prefix + "/etc/xdg" + tail;
+    return exists(installed) ? installed : "";
+}
+
+std::unique_ptr<Registry>& CachedRegistry() {
+    static std::unique_ptr<Registry> registry;
+    return registry;
+}
+
+void ReloadRegistry() { CachedRegistry().reset(); }
+
+const Registry* LoadedRegistry() {
+    std::unique_ptr<Registry>& registry = CachedRegistry();
+    if (registry) return registry.get();
+    registry = std::make_unique<Registry>();
+    std::string path = RegistryFilePath();
+    if (path.empty()) return registry.get();
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return registry.get();
+    std::stringstream text;
+    text << file.rdbuf();
+    std::string error;
+    if (!ParseRegistryText(text.str(), path, *registry, error)) std::fprintf(stderr, "registry: %s\n", error.c_str());
+    return registry.get();
+}
+
+}  // namespace platform
+
+using namespace platform;
+
+namespace {
+
+// An open key is a handle to its full path; roots are the predefined handles.
+std::map<uintptr_t, std::string>& OpenKeys() {
+    static std::map<uintptr_t, std::string> keys;
+    return keys;
+}
+
+const char* RootName(HKEY root) {
+    if (root == HKEY_LOCAL_MACHINE) return "HKEY_LOCAL_MACHINE";
+    if (root == HKEY_CURRENT_USER) return "HKEY_CURRENT_USER";
+    return nullptr;
+}
+
+}  // namespace
+
+LONG RegOpenKeyExA(HKEY root, LPCSTR subKey, DWORD, REGSAM, PHKEY result) {
+    static uintptr_t next = 0x70000;
+    if (!result) return ERROR_INVALID_PARAMETER;
+    std::string path;
+    if (const char* name = RootName(root)) path = name;
+    else if (OpenKeys().count(reinterpret_cast<uintptr_t>(root))) path = OpenKeys()[reinterpret_cast<uintptr_t>(root)];
+    else return ERROR_INVALID_HANDLE;
+    if (subKey && *subKey) path += std::string("\\") + subKey;
+    path = Upper(path);
+    if (!LoadedRegistry()->count(path)) return ERROR_FILE_NOT_FOUND;
+    uintptr_t h = next;
+    next += 4;
+    OpenKeys()[h] = path;
+    *result = reinterpret_cast<HKEY>(h);
+    return ERROR_SUCCESS;
+}
+
+LONG RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD, LPDWORD type, LPBYTE data, LPDWORD size) {
+    auto open = OpenKeys().find(reinterpret_cast<uintptr_t>(key));
+    if (open == OpenKeys().end()) return ERROR_INVALID_HANDLE;
+    const auto& values = LoadedRegistry()->at(open->second);
+    auto found = values.find(Upper(name ? name : ""));
+    if (found == values.end()) return ERROR_FILE_NOT_FOUND;
+    const RegistryValue& value = found->second;
+    if (type) *type = value.type;
+    if (!size) return data ? ERROR_INVALID_PARAMETER : ERROR_SUCCESS;
+    DWORD room = *size;
+    *size = DWORD(value.data.size());
+    if (!data) return ERROR_SUCCESS;
+    if (room < value.data.size()) return ERROR_MORE_DATA;
+    std::memcpy(data, value.data.data(), value.data.size());
+    return ERROR_SUCCESS;
+}
+
+LONG RegCloseKey(HKEY key) { return OpenKeys().erase(reinterpret_cast<uintptr_t>(key)) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE; }

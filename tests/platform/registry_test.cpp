@@ -1,0 +1,105 @@
+// The registry read from regedit's text format: both headers, escapes, the default
+// value, comments and long lines, malformed lines reported by file and line, which file
+// is read, and the Reg... answers for missing keys, values and small buffers.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "system/registry.h"
+
+namespace {
+
+using platform::ParseRegistryText;
+using platform::Registry;
+
+std::string Text(const platform::RegistryValue& v) { return std::string(v.data.begin(), v.data.end() - 1); }
+
+TEST(Registry, BothHeadersEscapesTheDefaultValueCommentsAndContinuedLines) {
+    const char* text =
+        "Windows Registry Editor Version 5.00\r\n"
+        "\r\n"
+        "; the Application Manager\r\n"
+        "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\CEAPPMGR.EXE]\r\n"
+        "@=\"C:\\\\Program Files\\\\Sync \\\"Manager\\\"\\\\CeAppMgr.exe\"\r\n"
+        "\"Count\"=dword:0000002a\r\n"
+        "\"Blob\"=hex:01,02,\\\r\n"
+        "  ff\r\n";
+    Registry r;
+    std::string error;
+    ASSERT_TRUE(ParseRegistryText(text, "a.reg", r, error)) << error;
+    const auto& values = r.at("HKEY_LOCAL_MACHINE\\SOFTWARE\\MICROSOFT\\WINDOWS\\CURRENTVERSION\\APP PATHS\\CEAPPMGR.EXE");
+    EXPECT_EQ(Text(values.at("")), "C:\\Program Files\\Sync \"Manager\"\\CeAppMgr.exe");
+    EXPECT_EQ(values.at("COUNT").data, (std::vector<uint8_t>{42, 0, 0, 0}));
+    EXPECT_EQ(values.at("BLOB").data, (std::vector<uint8_t>{1, 2, 255}));
+    Registry old;
+    ASSERT_TRUE(ParseRegistryText("REGEDIT4\n[HKEY_CURRENT_USER\\x]\n\"a\"=\"b\"\n", "b.reg", old, error)) << error;
+    EXPECT_EQ(Text(old.at("HKEY_CURRENT_USER\\X").at("A")), "b");
+}
+
+TEST(Registry, AMalformedLineIsNamedByFileAndLineAndLeavesNothing) {
+    const std::pair<const char*, int> cases[] = {
+        {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\k]\n\"a\"=\"unterminated\n", 3},
+        {"REGEDIT4\n\n\"a\"=\"no key\"\n", 3},
+        {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\k]\n@=dword:12\n", 3},
+        {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\k\n", 2},
+        {"Not a registry\n", 1},
+        {"", 0},
+    };
+    for (auto [text, line] : cases) {
+        Registry r;
+        std::string error;
+        EXPECT_FALSE(ParseRegistryText(text, "/x/y.reg", r, error)) << text;
+        EXPECT_EQ(error.rfind("/x/y.reg:" + std::to_string(line) + ": ", 0), 0u) << error;
+        EXPECT_TRUE(r.empty());
+    }
+}
+
+class RegistryFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = testing::TempDir() + "registry_test";
+        std::system(("mkdir -p " + dir + "/user/zephtor " + dir + "/system/zephtor").c_str());
+        unsetenv("ZEPHTOR_REGISTRY");
+        setenv("XDG_CONFIG_HOME", (dir + "/user").c_str(), 1);
+        setenv("XDG_CONFIG_DIRS", (dir + "/none:" + dir + "/system").c_str(), 1);
+    }
+    void TearDown() override { platform::ReloadRegistry(); }
+    void Write(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
+    std::string dir;
+};
+
+TEST_F(RegistryFileTest, TheNamedFileThenTheUsersThenTheSystemsIsRead) {
+    std::string user = dir + "/user/zephtor/registry.reg", system = dir + "/system/zephtor/registry.reg";
+    Write(system, "REGEDIT4\n");
+    EXPECT_EQ(platform::RegistryFilePath(), system);
+    Write(user, "REGEDIT4\n");
+    EXPECT_EQ(platform::RegistryFilePath(), user);
+    setenv("ZEPHTOR_REGISTRY", "/named.reg", 1);
+    EXPECT_EQ(platform::RegistryFilePath(), "/named.reg");
+}
+
+TEST_F(RegistryFileTest, KeysAndValuesAnswerAsWin32Does) {
+    Write(dir + "/user/zephtor/registry.reg", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\App]\n@=\"/opt/app\"\n");
+    platform::ReloadRegistry();
+    HKEY key;
+    EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Missing", 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "software\\APP", 0, KEY_READ, &key), ERROR_SUCCESS);
+    DWORD type = 0, size = 0;
+    EXPECT_EQ(RegQueryValueExA(key, nullptr, nullptr, &type, nullptr, &size), ERROR_SUCCESS);
+    EXPECT_EQ(type, DWORD(REG_SZ));
+    EXPECT_EQ(size, 9u) << "the text and its NUL";
+    char small[4], whole[16];
+    size = sizeof small;
+    EXPECT_EQ(RegQueryValueExA(key, "", nullptr, nullptr, reinterpret_cast<LPBYTE>(small), &size), ERROR_MORE_DATA);
+    size = sizeof whole;
+    EXPECT_EQ(RegQueryValueExA(key, "", nullptr, nullptr, reinterpret_cast<LPBYTE>(whole), &size), ERROR_SUCCESS);
+    EXPECT_STREQ(whole, "/opt/app");
+    EXPECT_EQ(RegQueryValueExA(key, "Other", nullptr, nullptr, nullptr, &size), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
+    EXPECT_EQ(RegCloseKey(key), ERROR_INVALID_HANDLE);
+}
+
+}  // namespace
