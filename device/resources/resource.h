@@ -67,6 +67,17 @@
 #define IDS_CREDIT3 40037
 #define IDS_CREDIT4 40038
 
+// Three-phase connections
+#define IDB_DELTA 202
+#define IDB_WYE 203
+#define IDC_FROM_PICTURE 1152
+#define IDC_TO_PICTURE 1153
+#define IDC_PRIMARY_VOLTAGE 1154
+#define IDC_SECONDARY_VOLTAGE 1155
+#define IDC_TURNS_RATIO 1156
+#define IDC_FROM 1157
+#define IDC_TO 1158
+
 // Commands
 #define IDM_HELP_CONTENTS 40004
 #define IDM_ABOUT 40007
