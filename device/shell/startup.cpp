@@ -76,7 +76,7 @@ const Creation kCreationOrder[] = {
     {IDD_CONNECTORS, &ConnectorsScreen, nullptr, ConnectorsProc, 0},
     {IDD_CITIZENS_BAND, &CitizensBandScreen, nullptr, CitizensBandProc, 0},
     {IDD_THREE_PHASE, &ThreePhaseScreen, nullptr, ThreePhaseProc, 1},
-    {IDD_DELTA_WYE, &DeltaWyeScreen, nullptr, DoneScreenProc, 0},
+    {IDD_DELTA_WYE, &DeltaWyeScreen, nullptr, DeltaWyeProc, 0},
     {IDD_REACTANCE, &Reactance.Screen, nullptr, ReactanceProc, 0},
     {IDD_INDUCTIVE, &Reactance.Pages[0], &Reactance, InductivePageProc, 0},
     {IDD_CAPACITIVE, &Reactance.Pages[1], &Reactance, CapacitivePageProc, 1},
