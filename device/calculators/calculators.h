@@ -9,6 +9,8 @@ INT_PTR CALLBACK InductivePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPa
 INT_PTR CALLBACK CapacitivePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK ResonanceProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK ImpedanceProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK ThreePhaseProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK DeltaWyeProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK EnergyStoredProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK CapacitorPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK InductorPageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -12,16 +12,17 @@ const int* FieldIds(const ThreeFieldCalculator& c, int (&ids)[3]) {
 
 }  // namespace
 
-void CalculateThreeFields(HWND screen, const ThreeFieldCalculator& calculator) {
+bool CalculateThreeFields(HWND screen, const ThreeFieldCalculator& calculator) {
     FieldText texts[3];
     for (int i = 0; i < 3; ++i) ReadField(screen, calculator.fields[i].id, texts[i]);
-    if (!CheckFields(screen, calculator.fields, 3, texts)) return;
+    if (!CheckFields(screen, calculator.fields, 3, texts)) return false;
     int missing = SolveTwoOfThree(screen, texts);
-    if (missing < 0) return;
+    if (missing < 0) return false;
     double values[3] = {0, 0, 0};
     for (int i = 0; i < 3; ++i)
         if (i != missing) values[i] = ConvertNumber(texts[i]);
     WriteResult(screen, calculator.fields[missing].id, calculator.compute[missing](values));
+    return true;
 }
 
 void LimitThreeFields(HWND dlg, const ThreeFieldCalculator& calculator) {

@@ -13,8 +13,8 @@ struct ThreeFieldCalculator {
 };
 
 // Reads and checks the fields, finds the one empty field (two and only two known) and
-// writes its value.
-void CalculateThreeFields(HWND screen, const ThreeFieldCalculator& calculator);
+// writes its value. False when a message stopped it and nothing was written.
+bool CalculateThreeFields(HWND screen, const ThreeFieldCalculator& calculator);
 
 // The handling a three-field screen or page adds to the common rules: its fields limited
 // to 8 characters, the input panel raised when one gains the focus, Calculate and Clear.

@@ -67,6 +67,28 @@
 #define IDS_CREDIT3 40037
 #define IDS_CREDIT4 40038
 
+// Three-phase connections and delta-wye transforms
+#define IDB_DELTA 202
+#define IDB_WYE 203
+#define IDB_DELTA_IMPEDANCES 204
+#define IDB_WYE_IMPEDANCES 205
+#define IDC_FROM_PICTURE 1152
+#define IDC_TO_PICTURE 1153
+#define IDC_PRIMARY_VOLTAGE 1154
+#define IDC_SECONDARY_VOLTAGE 1155
+#define IDC_TURNS_RATIO 1156
+#define IDC_FROM 1157
+#define IDC_TO 1158
+#define IDC_DELTA_PICTURE 1152
+#define IDC_WYE_PICTURE 1153
+#define IDC_Z1 1157
+#define IDC_Z2 1158
+#define IDC_Z3 1159
+#define IDC_DIRECTION 1161
+#define IDC_ZA 1162
+#define IDC_ZB 1163
+#define IDC_ZC 1164
+
 // Commands
 #define IDM_HELP_CONTENTS 40004
 #define IDM_ABOUT 40007
