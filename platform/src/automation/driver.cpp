@@ -36,11 +36,13 @@ bool ParseInt(const std::string& s, long& value) {
 }
 
 // The program's screen now shown: the topmost program window that is not a message box.
+// A combo box's dropped list floats over the screen but belongs to a control on it, so
+// windows kept above all others are passed over with the shell's bars.
 HWND CurrentScreenWindow() {
     const auto& modal = ModalStack();
     for (HWND h : TopLevelZOrder()) {
         const Window& w = Get(h);
-        if (w.shellChrome || !(w.style & WS_VISIBLE)) continue;
+        if (w.shellChrome || (w.exStyle & WS_EX_TOPMOST) || !(w.style & WS_VISIBLE)) continue;
         if (std::find(modal.begin(), modal.end(), h) != modal.end()) continue;
         return h;
     }

@@ -75,10 +75,12 @@ std::optional<POINT> DoneButtonTapPoint() {
     return POINT{(kOkButton.left + kOkButton.right) / 2, (kOkButton.top + kOkButton.bottom) / 2};
 }
 
+// A combo box's dropped list floats above the screen it belongs to: the bar keeps that
+// screen's title and ok button while the list is down.
 HWND ForegroundScreen() {
     for (HWND h : TopLevelZOrder()) {
         const Window& w = Get(h);
-        if (!w.shellChrome && (w.style & WS_VISIBLE)) return h;
+        if (!w.shellChrome && !(w.exStyle & WS_EX_TOPMOST) && (w.style & WS_VISIBLE)) return h;
     }
     return nullptr;
 }
