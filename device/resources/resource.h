@@ -133,3 +133,13 @@
 #define IDC_ENCODE 1166
 #define IDC_MORSE_TEXT 1167
 #define IDC_KEY_PICTURE 1168
+
+// 555 timer designer
+#define IDB_MONOSTABLE 260
+#define IDB_ASTABLE 261
+#define IDC_R1 1126
+#define IDC_R2 1127
+#define IDC_RA 1129
+#define IDC_HIGH_TIME 1059
+#define IDC_LOW_TIME 1060
+#define IDC_PULSE_TIME 1061
