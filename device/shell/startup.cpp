@@ -60,7 +60,7 @@ const Creation kCreationOrder[] = {
     {IDD_TV_CHANNELS, &TvChannelsScreen, nullptr, TvChannelsProc, 0},
     {IDD_RF_SPECTRUM, &RadioSpectrumScreen, nullptr, RadioSpectrumProc, 0},
     {IDD_ABOUT, &AboutScreen, nullptr, AboutProc, 0},
-    {IDD_COLOR_CODE, &ColorCodeScreen, nullptr, DoneSipDownScreenProc, 1},
+    {IDD_COLOR_CODE, &ColorCodeScreen, nullptr, ColorCodeProc, 1},
     {IDD_DIELECTRIC, &DielectricScreen, nullptr, DielectricProc, 0},
     {IDD_RESONANCE, &ResonanceScreen, nullptr, ResonanceProc, 0},
     {IDD_IMPEDANCE, &ImpedanceScreen, nullptr, ImpedanceProc, 0},
