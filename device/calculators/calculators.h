@@ -19,4 +19,7 @@ INT_PTR CALLBACK ResistancePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lP
 INT_PTR CALLBACK CapacitancePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK InductancePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK TimerDesignProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK MonostablePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK AstablePageProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK ColorCodeProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK MorseCodeProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -38,7 +38,8 @@ bool IsKnown(LPCWSTR text) { return text[0] != 0; }
 
 double ConvertNumber(LPCWSTR text) {
     char ascii[kFieldTextSize] = {0};
-    for (int i = 0; i < kFieldTextSize - 1 && text[i]; ++i) ascii[i] = char(text[i]);
+    // A character beyond ASCII ends the number; cut to 8 bits it could pass for a digit.
+    for (int i = 0; i < kFieldTextSize - 1 && text[i]; ++i) ascii[i] = text[i] < 0x80 ? char(text[i]) : '?';
     return std::strtod(ascii, nullptr);
 }
 

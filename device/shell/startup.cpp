@@ -60,7 +60,7 @@ const Creation kCreationOrder[] = {
     {IDD_TV_CHANNELS, &TvChannelsScreen, nullptr, TvChannelsProc, 0},
     {IDD_RF_SPECTRUM, &RadioSpectrumScreen, nullptr, RadioSpectrumProc, 0},
     {IDD_ABOUT, &AboutScreen, nullptr, AboutProc, 0},
-    {IDD_COLOR_CODE, &ColorCodeScreen, nullptr, DoneSipDownScreenProc, 1},
+    {IDD_COLOR_CODE, &ColorCodeScreen, nullptr, ColorCodeProc, 1},
     {IDD_DIELECTRIC, &DielectricScreen, nullptr, DielectricProc, 0},
     {IDD_RESONANCE, &ResonanceScreen, nullptr, ResonanceProc, 0},
     {IDD_IMPEDANCE, &ImpedanceScreen, nullptr, ImpedanceProc, 0},
@@ -89,8 +89,8 @@ const Creation kCreationOrder[] = {
     {IDD_INDUCTOR, &EnergyStored.Pages[1], &EnergyStored, InductorPageProc, 0},
     {IDD_COPPER_WIRE, &CopperWireScreen, nullptr, CopperWireProc, 0},
     {IDD_TIMER, &TimerDesign.Screen, nullptr, TimerDesignProc, 0},
-    {IDD_MONOSTABLE, &TimerDesign.Pages[0], &TimerDesign, PageProc, 0},
-    {IDD_ASTABLE, &TimerDesign.Pages[1], &TimerDesign, PageProc, 1},
+    {IDD_MONOSTABLE, &TimerDesign.Pages[0], &TimerDesign, MonostablePageProc, 0},
+    {IDD_ASTABLE, &TimerDesign.Pages[1], &TimerDesign, AstablePageProc, 1},
 };
 
 // Pages are laid under the tab strip, with a progress step after each group.

@@ -54,6 +54,9 @@ TEST(Entry, ConversionReadsTheLeadingNumber) {
     EXPECT_DOUBLE_EQ(ConvertNumber(u"1."), 1.0);
     // A full 15-character read converts whole.
     EXPECT_DOUBLE_EQ(ConvertNumber(u"123456789012345"), 123456789012345.0);
+    // Fields read unchecked: an exponent counts, and U+0131 must not pass for the digit 1.
+    EXPECT_DOUBLE_EQ(ConvertNumber(u"1e-4"), 0.0001);
+    EXPECT_DOUBLE_EQ(ConvertNumber(u"2\u0131"), 2.0);
 }
 
 TEST(Entry, ResultsHaveSixDecimalsAndNoExponent) {

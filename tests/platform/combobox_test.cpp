@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/shell.h"
 #include "support.h"
 
 namespace {
@@ -119,6 +120,7 @@ TEST_F(ComboBoxTest, AShortComboDropsSeveralRowsThatScrollAndATapOutsideClosesIt
     test::TapAt(POINT{box.right - 5, (box.top + box.bottom) / 2});
     HWND list = GetCapture();
     ASSERT_NE(list, nullptr) << "the list is down and holds the stylus";
+    EXPECT_EQ(platform::ForegroundScreen(), parent) << "the navigation bar still serves the screen under the list";
     RECT dropped;
     GetWindowRect(list, &dropped);
     HDC hdc = GetDC(list);

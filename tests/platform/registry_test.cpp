@@ -60,8 +60,8 @@ TEST(Registry, AMalformedLineIsNamedByFileAndLineAndLeavesNothing) {
 class RegistryFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = testing::TempDir() + "registry_test";
-        std::system(("mkdir -p " + dir + "/user/zephtor " + dir + "/system/zephtor").c_str());
+        dir = testing::TempDir() + "registry_" + testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::system(("rm -rf " + dir + " && mkdir -p " + dir + "/user/zephtor " + dir + "/system/zephtor").c_str());
         unsetenv("ZEPHTOR_REGISTRY");
         setenv("XDG_CONFIG_HOME", (dir + "/user").c_str(), 1);
         setenv("XDG_CONFIG_DIRS", (dir + "/none:" + dir + "/system").c_str(), 1);
