@@ -503,8 +503,10 @@ TEST_F(EditTest, LinesWrapAtWordsAndKeepEveryBlankButTheOneBrokenAt) {
     ASSERT_GT(lines.size(), 3u);
     std::u16string joined;
     for (const auto& line : lines) {
-        EXPECT_LE(TextWidth(edit, std::u16string(kParagraph + line.start, line.end - line.start)), 120);
-        joined += (joined.empty() ? u"" : u" ") + std::u16string(kParagraph + line.start, line.end - line.start);
+        std::u16string text(kParagraph + line.start, line.end - line.start);
+        EXPECT_LE(TextWidth(edit, text), 120);
+        if (!joined.empty()) joined += u' ';
+        joined += text;
     }
     EXPECT_EQ(joined, kParagraph);
 }

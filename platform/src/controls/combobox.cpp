@@ -166,10 +166,8 @@ LRESULT ItemTapPoint(HWND combo, TapRequest* request) {
     if (Dropped(combo)) return SendMessageW(s.list, kMsgItemTapPoint, 0, reinterpret_cast<LPARAM>(request));
     RECT arrow = ArrowRect(combo);
     POINT p{(arrow.left + arrow.right) / 2, (arrow.top + arrow.bottom) / 2};
-    ClientToScreen(combo, &p);
-    request->screen = p;
     request->more = true;
-    return TRUE;
+    return AnswerTapPoint(combo, p, request);
 }
 
 LRESULT CALLBACK ComboBoxProc(HWND combo, UINT msg, WPARAM wParam, LPARAM lParam) {

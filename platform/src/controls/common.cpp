@@ -55,6 +55,12 @@ std::u16string WindowTextOf(HWND hwnd) {
     return text;
 }
 
+LRESULT AnswerTapPoint(HWND control, POINT client, TapRequest* request) {
+    ClientToScreen(control, &client);
+    request->screen = client;
+    return TRUE;
+}
+
 std::u16string& ClipboardText() {
     static std::u16string text;
     return text;

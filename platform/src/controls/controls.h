@@ -69,6 +69,10 @@ void RegisterShellClasses();
 void DrawImageListImage(HIMAGELIST list, int index, HDC hdc, int x, int y);
 SIZE ImageListImageSize(HIMAGELIST list);
 
+// Answers a script's question where to tap (kMsgItemTapPoint, kMsgHeaderTapPoint) with
+// a point of the control's client area.
+LRESULT AnswerTapPoint(HWND control, POINT client, TapRequest* request);
+
 // Clipboard shared by the edit controls.
 std::u16string& ClipboardText();
 

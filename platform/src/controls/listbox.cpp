@@ -179,9 +179,7 @@ LRESULT ItemTapPoint(HWND hwnd, TapRequest* request) {
     ScrollLayout l = ComputeLayout(hwnd);
     const ScrollAxis& v = s.scroll.vertical;
     POINT p{(l.view.left + l.view.right) / 2, l.view.top + request->index * v.line - v.pos + v.line / 2};
-    ClientToScreen(hwnd, &p);
-    request->screen = p;
-    return TRUE;
+    return AnswerTapPoint(hwnd, p, request);
 }
 
 LRESULT ListItems(HWND hwnd, ItemsReply* reply) {

@@ -429,15 +429,11 @@ LRESULT ItemTapPoint(HWND hwnd, TapRequest* request) {
     if (IconView(hwnd)) {
         RECT cell = IconCell(hwnd, l, request->index);
         POINT p{(cell.left + cell.right) / 2, cell.top + 2 + ImageListImageSize(s.images).cy / 2};
-        ClientToScreen(hwnd, &p);
-        request->screen = p;
-        return TRUE;
+        return AnswerTapPoint(hwnd, p, request);
     }
     int x = l.rows.left + std::min(s.columns.empty() ? 10 : s.columns[0].width / 2, int(l.rows.right - l.rows.left) / 2);
     POINT p{x, l.rows.top + request->index * s.scroll.vertical.line - s.scroll.vertical.pos + s.scroll.vertical.line / 2};
-    ClientToScreen(hwnd, &p);
-    request->screen = p;
-    return TRUE;
+    return AnswerTapPoint(hwnd, p, request);
 }
 
 LRESULT HeaderTapPoint(HWND hwnd, TapRequest* request) {
@@ -453,9 +449,7 @@ LRESULT HeaderTapPoint(HWND hwnd, TapRequest* request) {
     int visibleLeft = std::max(left, s.scroll.horizontal.pos);
     int visibleRight = std::min(left + width, s.scroll.horizontal.pos + s.scroll.horizontal.page);
     POINT p{l.rows.left + (visibleLeft + visibleRight) / 2 - s.scroll.horizontal.pos, l.rows.top - kHeaderHeight / 2};
-    ClientToScreen(hwnd, &p);
-    request->screen = p;
-    return TRUE;
+    return AnswerTapPoint(hwnd, p, request);
 }
 
 LRESULT ListItems(HWND hwnd, ItemsReply* reply) {

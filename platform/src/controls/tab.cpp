@@ -99,9 +99,7 @@ LRESULT TapPoint(HWND hwnd, TapRequest* request) {
     if (!request || request->index < 0 || size_t(request->index) >= rects.size()) return FALSE;
     const RECT& r = rects[size_t(request->index)];
     POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    ClientToScreen(hwnd, &p);
-    request->screen = p;
-    return TRUE;
+    return AnswerTapPoint(hwnd, p, request);
 }
 
 LRESULT CALLBACK TabProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
