@@ -38,7 +38,7 @@ bench: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DZEPHTOR_BENCH=ON
 	cmake --build build/bench -j$(JOBS)
 	# The window benchmarks need a display; a virtual one serves where there is none.
-	if [ -n "$$DISPLAY" ]; then run=; else run="xvfb-run -a"; fi; \
+	if [ -n "$$DISPLAY" ]; then run=; else run="env SDL_AUDIODRIVER=dummy xvfb-run -a"; fi; \
 	for b in build/bench/bench/*_bench; do $$run $$b; done
 
 clean:
