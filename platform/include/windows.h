@@ -665,6 +665,7 @@ BOOL OffsetRect(LPRECT rect, int dx, int dy);
 BOOL InflateRect(LPRECT rect, int dx, int dy);
 
 // processes
+UINT WinExec(LPCSTR commandLine, UINT show);
 BOOL CreateProcessW(LPCWSTR application, LPWSTR commandLine, void* processAttributes, void* threadAttributes,
                     BOOL inheritHandles, DWORD creationFlags, LPVOID environment, LPCWSTR currentDirectory,
                     STARTUPINFOW* startupInfo, PROCESS_INFORMATION* processInfo);

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "system/process.h"
+
 #include "backend/backend.h"
 #include "kernel/kernel.h"
 #include "kernel/utf.h"
@@ -56,10 +58,72 @@ bool Spawn(const std::vector<std::string>& args) {
     return posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0;
 }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// One argument after the program name, from `at`; answers where the next one may start.
+size_t ReadArgument(const std::string& line, size_t at, std::string& out) {
+    bool quoted = false;
+    while (at < line.size() && (quoted || !IsBlank(line[at]))) {
+        size_t slashes = 0;
+        for (; at < line.size() && line[at] == '\\'; ++at) ++slashes;
+        if (at < line.size() && line[at] == '"') {
+            out.append(slashes / 2, '\\');
+            if (slashes % 2) {
+                out.push_back('"');
+            } else if (quoted && at + 1 < line.size() && line[at + 1] == '"') {
+                out.push_back('"');
+                ++at;
+            } else {
+                quoted = !quoted;
+            }
+            ++at;
+        } else {
+            out.append(slashes, '\\');
+            if (at < line.size() && (quoted || !IsBlank(line[at]))) out.push_back(line[at++]);
+        }
+    }
+    return at;
+}
+
 }  // namespace
+
+std::vector<std::string> SplitWindowsCommandLine(const std::string& line) {
+    std::vector<std::string> args;
+    size_t at = 0;
+    // The program name knows no escapes: a quoted name runs to the next quote.
+    std::string program;
+    if (at < line.size() && line[at] == '"') {
+        size_t close = line.find('"', at + 1);
+        program = line.substr(at + 1, (close == std::string::npos ? line.size() : close) - at - 1);
+        at = close == std::string::npos ? line.size() : close + 1;
+    } else {
+        while (at < line.size() && !IsBlank(line[at])) program.push_back(line[at++]);
+    }
+    args.push_back(program);
+    for (;;) {
+        while (at < line.size() && IsBlank(line[at])) ++at;
+        if (at >= line.size()) return args;
+        std::string arg;
+        at = ReadArgument(line, at, arg);
+        args.push_back(arg);
+    }
+}
+
 }  // namespace platform
 
 using namespace platform;
+
+UINT WinExec(LPCSTR commandLine, UINT) {
+    if (!commandLine) return 0;
+    std::vector<std::string> args = SplitWindowsCommandLine(commandLine);
+    if (args[0].empty()) return ERROR_FILE_NOT_FOUND;
+    if (Events().launch) Events().launch(FromUtf8(args[0]), FromUtf8(commandLine));
+    // Headless, a script sees what would start; it starts only when asked to.
+    const char* run = std::getenv("ZEPHTOR_SETUP_RUN_APPMGR");
+    bool start = !CurrentBackend().IsHeadless() || (run && std::string(run) == "1");
+    if (start && !Spawn(args)) return ERROR_FILE_NOT_FOUND;
+    return 33;  // above 31: started
+}
 
 BOOL CreateProcessW(LPCWSTR application, LPWSTR commandLine, void*, void*, BOOL, DWORD, LPVOID, LPCWSTR,
                     STARTUPINFOW*, PROCESS_INFORMATION* info) {
