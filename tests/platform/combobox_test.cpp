@@ -32,13 +32,7 @@ protected:
         PlatformTest::SetUp();
         heard.clear();
         replyText = nullptr;
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = ParentProc;
-        wc.lpszClassName = u"ComboParent";
-        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        RegisterClassW(&wc);
-        parent = CreateWindowExW(0, u"ComboParent", u"", WS_POPUP | WS_VISIBLE, 0, 26, 240, 268, nullptr, nullptr,
-                                 nullptr, nullptr);
+        parent = test::CreateParentWindow(u"ComboParent", ParentProc);
     }
     // As a template gives it: 42 units wide and 28 high, room for about one row.
     HWND Combo(DWORD style, std::initializer_list<const char16_t*> items, int y = 40) {

@@ -28,12 +28,7 @@ protected:
     void SetUp() override {
         PlatformTest::SetUp();
         events.clear();
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = ParentProc;
-        wc.lpszClassName = u"ListParent";
-        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        RegisterClassW(&wc);
-        parent = CreateWindowExW(0, u"ListParent", u"", WS_VISIBLE, 0, 26, 240, 268, nullptr, nullptr, nullptr, nullptr);
+        parent = test::CreateParentWindow(u"ListParent", ParentProc);
         list = CreateWindowExW(0, WC_LISTVIEWW, u"", WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT, 3, 26, 201, 221,
                                parent, reinterpret_cast<HMENU>(1019), nullptr, nullptr);
     }

@@ -41,15 +41,16 @@ LRESULT CALLBACK ListeningWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 }
 }  // namespace
 
-HWND CreateListeningWindow() {
+HWND CreateParentWindow(const char16_t* className, WNDPROC proc) {
     WNDCLASSW wc{};
-    wc.lpfnWndProc = ListeningWindowProc;
+    wc.lpfnWndProc = proc;
     wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
-    wc.lpszClassName = u"ListeningWindow";
+    wc.lpszClassName = className;
     RegisterClassW(&wc);
-    return CreateWindowExW(0, u"ListeningWindow", u"", WS_POPUP | WS_VISIBLE, 0, 26, 240, 268, nullptr, nullptr, nullptr,
-                           nullptr);
+    return CreateWindowExW(0, className, u"", WS_POPUP | WS_VISIBLE, 0, 26, 240, 268, nullptr, nullptr, nullptr, nullptr);
 }
+
+HWND CreateListeningWindow() { return CreateParentWindow(u"ListeningWindow", ListeningWindowProc); }
 
 INT_PTR CALLBACK ListeningDialogProc(HWND, UINT msg, WPARAM wParam, LPARAM) {
     if (msg == WM_COMMAND) HeardCommands().push_back({LOWORD(wParam), HIWORD(wParam)});

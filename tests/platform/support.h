@@ -42,7 +42,10 @@ protected:
 // notification code. Cleared when each test starts.
 using Commands = std::vector<std::pair<int, int>>;
 Commands& HeardCommands();
-// A top-level window over the work area that records the commands its controls send.
+// A top-level window over the work area, of a class with the given procedure and a white
+// background, to hold the controls under test.
+HWND CreateParentWindow(const char16_t* className, WNDPROC proc);
+// One that records the commands its controls send.
 HWND CreateListeningWindow();
 INT_PTR CALLBACK ListeningDialogProc(HWND, UINT, WPARAM, LPARAM);
 

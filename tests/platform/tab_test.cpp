@@ -31,12 +31,7 @@ protected:
         PlatformTest::SetUp();
         notifications.clear();
         refuseChange = false;
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = ParentProc;
-        wc.lpszClassName = u"TabParent";
-        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        RegisterClassW(&wc);
-        parent = CreateWindowExW(0, u"TabParent", u"", WS_VISIBLE, 0, 26, 240, 268, nullptr, nullptr, nullptr, nullptr);
+        parent = test::CreateParentWindow(u"TabParent", ParentProc);
         tabs = CreateWindowExW(0, WC_TABCONTROLW, u"Tab1", WS_CHILD | WS_VISIBLE, 0, 26, 208, 227, parent,
                                reinterpret_cast<HMENU>(1117), nullptr, nullptr);
         test::Pump();
