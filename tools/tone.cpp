@@ -17,31 +17,11 @@
 #include <vector>
 
 #include "calculators/morse_table.h"
+#include "system/wave_file.h"
 
 namespace {
 
-void Put32(std::vector<uint8_t>& b, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i)));
-}
-void Put16(std::vector<uint8_t>& b, uint32_t v) {
-    b.push_back(uint8_t(v));
-    b.push_back(uint8_t(v >> 8));
-}
-
-// A mono PCM RIFF WAVE file around the sample bytes.
-std::vector<uint8_t> WaveFile(const std::vector<uint8_t>& samples, uint32_t rate, uint32_t bits) {
-    std::vector<uint8_t> file{'R', 'I', 'F', 'F'};
-    Put32(file, uint32_t(36 + samples.size()));
-    for (char c : {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '}) file.push_back(uint8_t(c));
-    uint32_t block = bits / 8;
-    Put32(file, 16), Put16(file, 1), Put16(file, 1), Put32(file, rate), Put32(file, rate * block);
-    Put16(file, block), Put16(file, bits);
-    for (char c : {'d', 'a', 't', 'a'}) file.push_back(uint8_t(c));
-    Put32(file, uint32_t(samples.size()));
-    file.insert(file.end(), samples.begin(), samples.end());
-    if (samples.size() & 1) file.push_back(0);  // chunks are padded to an even length
-    return file;
-}
+using platform::WaveFile;
 
 bool WriteFile(const std::string& path, const void* data, size_t size) {
     FILE* f = std::fopen(path.c_str(), "wb");
@@ -63,7 +43,8 @@ int Tone(int argc, char** argv) {
     for (size_t i = 0; i < count; ++i) {
         double gain = std::min({1.0, double(i) / double(ramp), double(count - 1 - i) / double(ramp)});
         double v = frequency > 0 ? std::sin(2 * pi * frequency * double(i) / double(rate)) * gain * 0.6 : 0;
-        Put16(samples, uint32_t(int16_t(std::lround(v * 32767))));
+        auto sample = uint16_t(int16_t(std::lround(v * 32767)));
+        samples.insert(samples.end(), {uint8_t(sample), uint8_t(sample >> 8)});
     }
     std::vector<uint8_t> file = WaveFile(samples, uint32_t(rate), 16);
     return WriteFile(argv[1], file.data(), file.size()) ? 0 : 1;

@@ -1,6 +1,7 @@
 // PlaySound for wave resources: the RIFF/WAVE data is read (8- or 16-bit PCM, mono or
 // stereo) and handed to the backend, which returns when the sound has played.
 #include "system/sound.h"
+#include "system/wave_file.h"
 
 #include <mmsystem.h>
 
@@ -81,14 +82,6 @@ void Record(const Wave& wave) {
     }
 }
 
-void Put32(std::vector<uint8_t>& b, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i)));
-}
-void Put16(std::vector<uint8_t>& b, uint32_t v) {
-    b.push_back(uint8_t(v));
-    b.push_back(uint8_t(v >> 8));
-}
-
 }  // namespace
 
 std::string StartSoundRecording(const std::string& file) {
@@ -104,17 +97,8 @@ std::string FinishSoundRecording() {
     if (!r.file) return {};
     // Nothing played: still a valid, empty wave file.
     if (!r.rate) r.rate = 8000, r.bits = 8;
-    uint32_t block = uint32_t(r.bits / 8);
-    std::vector<uint8_t> head{'R', 'I', 'F', 'F'};
-    Put32(head, uint32_t(36 + r.data.size() + (r.data.size() & 1)));
-    for (char c : {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '}) head.push_back(uint8_t(c));
-    Put32(head, 16), Put16(head, 1), Put16(head, 1), Put32(head, uint32_t(r.rate)), Put32(head, uint32_t(r.rate) * block);
-    Put16(head, block), Put16(head, uint32_t(r.bits));
-    for (char c : {'d', 'a', 't', 'a'}) head.push_back(uint8_t(c));
-    Put32(head, uint32_t(r.data.size()));
-    if (r.data.size() & 1) r.data.push_back(0);
-    bool ok = std::fwrite(head.data(), 1, head.size(), r.file) == head.size() &&
-              std::fwrite(r.data.data(), 1, r.data.size(), r.file) == r.data.size();
+    std::vector<uint8_t> file = WaveFile(r.data, uint32_t(r.rate), uint32_t(r.bits));
+    bool ok = std::fwrite(file.data(), 1, file.size(), r.file) == file.size();
     ok = std::fclose(r.file) == 0 && ok;
     r.file = nullptr;
     return ok ? std::string() : "cannot write " + r.name;
