@@ -33,13 +33,10 @@ std::u16string Shown(HWND hwnd) {
     return (Style(hwnd) & ES_PASSWORD) ? std::u16string(s.text.size(), u'*') : s.text;
 }
 
-std::vector<int> Positions(HWND hwnd) {
-    HDC hdc = GetDC(hwnd);
-    SelectObject(hdc, ControlFont(hwnd));
-    auto xs = CaretPositions(hdc, Shown(hwnd));
-    ReleaseDC(hwnd, hdc);
-    return xs;
-}
+std::vector<int> RowPositions(HWND hwnd, TextLine row);
+
+// Where each caret position of a single-line field's text falls.
+std::vector<int> Positions(HWND hwnd) { return RowPositions(hwnd, TextLine{0, S(hwnd).text.size()}); }
 
 int InnerWidth(HWND hwnd) {
     RECT r;

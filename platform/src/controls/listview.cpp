@@ -315,35 +315,44 @@ void ButtonUp(HWND hwnd, POINT p) {
     s.scroll.dragging = 0;
 }
 
+// How far a key moves the selection: a row (Up, Down) is one item in report view and a
+// row of cells in icon view, where Left and Right move one cell; a page is what shows.
+struct KeySteps {
+    int row, page;
+    bool sideways;  // Left and Right move the selection rather than scroll
+};
+
+KeySteps StepsOf(HWND hwnd) {
+    auto& s = S(hwnd);
+    Layout l = ComputeLayout(hwnd);
+    if (!IconView(hwnd)) return {1, std::max(1, s.scroll.vertical.page / std::max(1, s.scroll.vertical.line)), false};
+    int columns = Columns(s, l.rows.right - l.rows.left);
+    return {columns, columns * std::max(1, s.scroll.vertical.page / s.spacing.cy), true};
+}
+
 void Key(HWND hwnd, UINT vk) {
     auto& s = S(hwnd);
-    ComputeLayout(hwnd);
-    int count = int(s.items.size());
-    int perPage = std::max(1, s.scroll.vertical.page / std::max(1, s.scroll.vertical.line));
-    int target = s.focused;
-    // In icon view Up and Down move a row of cells, Left and Right one cell.
-    int down = 1;
-    if (IconView(hwnd)) {
-        Layout l = ComputeLayout(hwnd);
-        down = Columns(s, l.rows.right - l.rows.left);
-        perPage = down * std::max(1, s.scroll.vertical.page / s.spacing.cy);
-        if (vk == VK_LEFT || vk == VK_RIGHT) {
-            vk = vk == VK_LEFT ? VK_UP : VK_DOWN;
-            down = 1;
-        }
-    }
+    KeySteps steps = StepsOf(hwnd);
+    int last = int(s.items.size()) - 1;
+    int target;
     switch (vk) {
-    case VK_UP: target = std::max(0, s.focused - down); break;
-    case VK_DOWN: target = std::min(count - 1, s.focused + down); break;
-    case VK_PRIOR: target = std::max(0, s.focused - perPage); break;
-    case VK_NEXT: target = std::min(count - 1, s.focused + perPage); break;
+    case VK_UP: target = s.focused - steps.row; break;
+    case VK_DOWN: target = s.focused + steps.row; break;
+    case VK_PRIOR: target = s.focused - steps.page; break;
+    case VK_NEXT: target = s.focused + steps.page; break;
     case VK_HOME: target = 0; break;
-    case VK_END: target = count - 1; break;
-    case VK_LEFT: Scroll(hwnd, s.scroll.horizontal, s.scroll.horizontal.pos - s.scroll.horizontal.line); return;
-    case VK_RIGHT: Scroll(hwnd, s.scroll.horizontal, s.scroll.horizontal.pos + s.scroll.horizontal.line); return;
+    case VK_END: target = last; break;
+    case VK_LEFT:
+    case VK_RIGHT:
+        if (steps.sideways) {
+            target = s.focused + (vk == VK_LEFT ? -1 : 1);
+            break;
+        }
+        Scroll(hwnd, s.scroll.horizontal, s.scroll.horizontal.pos + (vk == VK_LEFT ? -1 : 1) * s.scroll.horizontal.line);
+        return;
     default: return;
     }
-    if (count > 0 && target >= 0) SelectOnly(hwnd, target);
+    if (last >= 0) SelectOnly(hwnd, std::clamp(target, 0, last));
 }
 
 LRESULT InsertColumn(HWND hwnd, WPARAM index, const LVCOLUMNW* column) {
