@@ -76,6 +76,7 @@ typedef HINSTANCE HMODULE;
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
 #define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
 #define MAKEINTRESOURCE(i) ((LPWSTR)((ULONG_PTR)((WORD)(i))))
+#define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
 #define IS_INTRESOURCE(r) ((((ULONG_PTR)(r)) >> 16) == 0)
 #define RGB(r, g, b) ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
 #define GetRValue(c) ((BYTE)(c))
@@ -115,6 +116,20 @@ struct WNDCLASSW {
     LPCWSTR lpszClassName;
 };
 typedef WNDCLASSW WNDCLASS;
+
+// The 8-bit forms take and give UTF-8 text.
+struct WNDCLASSA {
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    LPCSTR lpszMenuName;
+    LPCSTR lpszClassName;
+};
 
 struct CREATESTRUCTW {
     LPVOID lpCreateParams;
@@ -165,6 +180,23 @@ struct LOGFONTW {
     WCHAR lfFaceName[32];
 };
 typedef LOGFONTW LOGFONT;
+
+struct LOGFONTA {
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    CHAR lfFaceName[32];
+};
 
 struct TEXTMETRICW {
     LONG tmHeight;
@@ -275,7 +307,14 @@ struct PROCESS_INFORMATION {
 #define WS_DISABLED 0x08000000L
 #define WS_CLIPSIBLINGS 0x04000000L
 #define WS_CLIPCHILDREN 0x02000000L
+#define WS_CAPTION 0x00C00000L
 #define WS_BORDER 0x00800000L
+#define WS_DLGFRAME 0x00400000L
+#define WS_SYSMENU 0x00080000L
+#define WS_THICKFRAME 0x00040000L
+#define WS_MINIMIZEBOX 0x00020000L
+#define WS_MAXIMIZEBOX 0x00010000L
+#define WS_OVERLAPPEDWINDOW (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
 #define WS_VSCROLL 0x00200000L
 #define WS_HSCROLL 0x00100000L
 #define WS_GROUP 0x00020000L
@@ -284,9 +323,12 @@ struct PROCESS_INFORMATION {
 #define CW_USEDEFAULT ((int)0x80000000)
 #define CS_VREDRAW 0x0001
 #define CS_HREDRAW 0x0002
+#define CS_NOCLOSE 0x0200
 
 // Dialog styles and codes
+#define DS_MODALFRAME 0x80L
 #define DS_SETFONT 0x40L
+#define DS_CENTER 0x0800L
 #define IDOK 1
 #define IDCANCEL 2
 #define IDYES 6
@@ -303,6 +345,7 @@ struct PROCESS_INFORMATION {
 // ShowWindow
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
+#define SW_SHOWMAXIMIZED 3
 #define SW_SHOW 5
 #define SW_SHOWNA 8
 
@@ -326,6 +369,7 @@ struct PROCESS_INFORMATION {
 #define SS_ICON 0x00000003L
 #define SS_LEFTNOWORDWRAP 0x0000000CL
 #define SS_BITMAP 0x0000000EL
+#define SS_ETCHEDHORZ 0x00000010L
 #define SS_TYPEMASK 0x0000001FL
 #define SS_NOPREFIX 0x00000080L
 #define SS_NOTIFY 0x00000100L
@@ -432,6 +476,7 @@ struct PROCESS_INFORMATION {
 #define MB_DEFBUTTON1 0x00000000L
 #define MB_DEFBUTTON2 0x00000100L
 #define MB_DEFMASK 0x00000F00L
+#define MB_SETFOREGROUND 0x00010000L
 #define MB_APPLMODAL 0x00000000L
 
 // Keys
@@ -541,6 +586,8 @@ struct PROCESS_INFORMATION {
 #ifndef RC_INVOKED
 // Program entry: the platform's main() calls the program's WinMain.
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nShowCmd);
+// A desktop program's entry takes its command line as 8-bit text.
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nShowCmd);
 
 // registry (read only)
 LONG RegOpenKeyExA(HKEY root, LPCSTR subKey, DWORD options, REGSAM access, PHKEY result);
@@ -663,6 +710,28 @@ BOOL IntersectRect(LPRECT dest, const RECT* a, const RECT* b);
 BOOL UnionRect(LPRECT dest, const RECT* a, const RECT* b);
 BOOL OffsetRect(LPRECT rect, int dx, int dy);
 BOOL InflateRect(LPRECT rect, int dx, int dy);
+
+// 8-bit (UTF-8) forms
+ATOM RegisterClassA(const WNDCLASSA* wc);
+HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
+                     int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
+LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+HWND FindWindowA(LPCSTR className, LPCSTR windowName);
+BOOL SetWindowTextA(HWND hwnd, LPCSTR text);
+BOOL SetDlgItemTextA(HWND dialog, int id, LPCSTR text);
+int LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax);
+HICON LoadIconA(HINSTANCE instance, LPCSTR name);
+HBITMAP LoadBitmapA(HINSTANCE instance, LPCSTR name);
+INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC proc, LPARAM param);
+BOOL EndDialog(HWND dialog, INT_PTR result);
+int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic, DWORD underline,
+                  DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision, DWORD quality,
+                  DWORD pitchAndFamily, LPCSTR face);
+HFONT CreateFontIndirectA(const LOGFONTA* logFont);
+BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int count);
+int DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format);
+DWORD GetCurrentDirectoryA(DWORD bufferLength, LPSTR buffer);
 
 // processes
 UINT WinExec(LPCSTR commandLine, UINT show);

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -12,6 +13,7 @@
 #include "automation/driver.h"
 #include "backend/headless.h"
 #include "backend/sdl.h"
+#include "gdi/gdi.h"
 #include "resources/resources.h"
 #include "system/instance.h"
 #include "system/sound.h"
@@ -24,7 +26,14 @@ struct Options {
     std::string script = "-";
     std::string recording;  // wave file of every sound played, or none
     int scale = 2;
+    SIZE desktop{800, 600};  // the desktop a desktop program is shown on
 };
+
+#ifdef PLATFORM_DESKTOP
+constexpr bool kDesktopProgram = true;
+#else
+constexpr bool kDesktopProgram = false;
+#endif
 
 std::string Name(const char* argv0) {
     std::string s = argv0 ? argv0 : "zephtor";
@@ -33,8 +42,14 @@ std::string Name(const char* argv0) {
 
 [[noreturn]] void Usage(const std::string& name, const std::string& problem) {
     if (!problem.empty()) std::cerr << name << ": " << problem << "\n";
-    std::cerr << "usage: " << name << " [--scale N] [--headless] [--script FILE] [--record-sound FILE]\n"
-              << "  --scale N      show the 240 x 320 screen N times larger (default 2)\n"
+    std::cerr << "usage: " << name << (kDesktopProgram ? " [--size WxH]" : "")
+              << " [--scale N] [--headless] [--script FILE] [--record-sound FILE]\n";
+    if (kDesktopProgram)
+        std::cerr << "  --size WxH     the size of the desktop in pixels (default 800x600)\n"
+                  << "  --scale N      show the desktop N times larger (default 1)\n";
+    else
+        std::cerr << "  --scale N      show the 240 x 320 screen N times larger (default 2)\n";
+    std::cerr
               << "  --headless     run without a window or sound; input comes from the script\n"
               << "  --script FILE  read commands from FILE ('-' or none: standard input)\n"
               << "  --record-sound FILE\n"
@@ -42,8 +57,19 @@ std::string Name(const char* argv0) {
     std::exit(problem.empty() ? 0 : 2);
 }
 
+// "WxH", each from 240 to 4096 pixels.
+bool ParseSize(const std::string& text, SIZE& size) {
+    int w = 0, h = 0;
+    char x = 0, rest = 0;
+    if (std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &rest) != 3 || x != 'x') return false;
+    if (w < 240 || h < 240 || w > 4096 || h > 4096) return false;
+    size = SIZE{w, h};
+    return true;
+}
+
 Options Parse(int argc, char** argv) {
     Options o;
+    if (kDesktopProgram) o.scale = 1;
     std::string name = Name(argv[0]);
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
@@ -60,6 +86,8 @@ Options Parse(int argc, char** argv) {
             long n = std::strtol(argv[++i], &end, 10);
             if (!end || *end || n < 1 || n > 8) Usage(name, "--scale takes a whole number from 1 to 8");
             o.scale = int(n);
+        } else if (kDesktopProgram && a == "--size" && i + 1 < argc) {
+            if (!ParseSize(argv[++i], o.desktop)) Usage(name, "--size takes WIDTHxHEIGHT, each from 240 to 4096");
         } else if (a == "--help" || a == "-h") {
             Usage(name, "");
         } else {
@@ -98,6 +126,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+    if (kDesktopProgram) platform::UseDesktopScreen(options.desktop.cx, options.desktop.cy);
     std::unique_ptr<platform::LineReader> reader;
     std::unique_ptr<platform::ScriptDriver> driver;
     if (options.scripted) {
@@ -117,10 +146,16 @@ int main(int argc, char** argv) {
             return 1;
         }
         platform::SetBackend(std::move(sdl));
-        platform::StartInstanceListener();
+        platform::StartInstanceListener(name);
     }
+#ifdef PLATFORM_DESKTOP
+    // The options are the platform's; the program is given an empty command line.
+    char commandLine[1] = {0};
+#else
     WCHAR commandLine[1] = {0};
-    int code = WinMain(platform::ProgramModule(), nullptr, commandLine, SW_SHOW);
+#endif
+    // As on the host, only the low eight bits of the program's code reach its parent.
+    int code = WinMain(platform::ProgramModule(), nullptr, commandLine, SW_SHOW) & 0xFF;
     std::string unwritten = platform::FinishSoundRecording();
     if (!unwritten.empty()) {
         std::cerr << name << ": " << unwritten << "\n";

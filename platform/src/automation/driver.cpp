@@ -173,7 +173,7 @@ ScriptDriver::Result ScriptDriver::Run(bool block) {
         std::string line;
         if (!reader_.Next(line, block)) {
             if (!reader_.AtEnd()) return Result::Idle;
-            if (!ModalStack().empty()) Fail("the script ended while a message box was open");
+            if (!ModalStack().empty()) Fail("the script ended while a message box or dialog was open");
             return Result::Ended;
         }
         Execute(line);
@@ -182,7 +182,8 @@ ScriptDriver::Result ScriptDriver::Run(bool block) {
 }
 
 void ScriptDriver::Tap(POINT screen) {
-    if (screen.x < 0 || screen.y < 0 || screen.x >= kScreenWidth || screen.y >= kScreenHeight)
+    SIZE size = ScreenSize();
+    if (screen.x < 0 || screen.y < 0 || screen.x >= size.cx || screen.y >= size.cy)
         Fail("tap outside the screen");
     InjectStylusDown(screen);
     InjectStylusUp(screen);

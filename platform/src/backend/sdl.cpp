@@ -59,8 +59,9 @@ std::string SdlBackend::Open() {
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return SDL_GetError();
-    window_ = SDL_CreateWindow("Zephtor", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kScreenWidth * scale_,
-                               kScreenHeight * scale_, SDL_WINDOW_SHOWN);
+    SIZE screen = ScreenSize();
+    window_ = SDL_CreateWindow("Zephtor", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, screen.cx * scale_,
+                               screen.cy * scale_, SDL_WINDOW_SHOWN);
     if (!window_) return SDL_GetError();
     if (!SDL_GetWindowSurface(window_)) return SDL_GetError();
     SDL_StartTextInput();
@@ -108,6 +109,8 @@ void SdlBackend::SetIconOnce() {
     HWND main = ApplicationMainWindow();
     if (!main || !Get(main).cls->icon) return;
     iconSet_ = true;
+    // A desktop program's host window is its desktop: it bears the main window's title.
+    if (IsDesktop()) SDL_SetWindowTitle(window_, ToUtf8(Get(main).text).c_str());
     const IconImage* img = IconImageFor(Get(main).cls->icon, 32);
     if (!img) return;
     std::vector<uint32_t> argb(img->color.pixels.size());

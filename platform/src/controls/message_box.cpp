@@ -153,31 +153,13 @@ bool HandleDialogKey(HWND box, const MSG& msg) {
 }
 
 int RunModal(HWND box, HWND owner) {
-    HWND previousFocus = GetFocus();
-    bool ownerWasEnabled = owner && IsWindowEnabled(owner);
-    if (ownerWasEnabled) EnableWindow(owner, FALSE);
-    ModalStack().push_back(box);
-    ShowWindow(box, SW_SHOW);
     // The default button has the focus, so the space bar presses it.
     HWND defaultButton = GetDlgItem(box, StateOf<BoxState>(box).defaultButton);
-    SetFocus(defaultButton ? defaultButton : box);
     int result = 0;
-    MSG msg;
-    while (IsWindow(box) && !(result = StateOf<BoxState>(box).result)) {
-        if (!GetMessageW(&msg, nullptr, 0, 0)) {
-            PostQuitMessage(int(msg.wParam));
-            break;
-        }
-        if (HandleDialogKey(box, msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    auto& stack = ModalStack();
-    stack.erase(std::remove(stack.begin(), stack.end(), box), stack.end());
-    if (ownerWasEnabled && IsWindow(owner)) EnableWindow(owner, TRUE);
-    DestroyWindow(box);
-    // Closing the box hands the keyboard back to where it was.
-    if (previousFocus && IsWindow(previousFocus)) SetFocus(previousFocus);
+    RunModalLoop(
+        box, owner, defaultButton ? defaultButton : box,
+        [&] { return (result = StateOf<BoxState>(box).result) != 0; },
+        [&](const MSG& msg) { return HandleDialogKey(box, msg); });
     return result;
 }
 

@@ -13,6 +13,7 @@ namespace {
 
 struct GdiState {
     Surface framebuffer{kScreenWidth, kScreenHeight, 0xFFFFFF};
+    bool desktop = false;
     std::map<uintptr_t, std::unique_ptr<GdiObject>> objects;
     std::map<uintptr_t, std::unique_ptr<DeviceContext>> dcs;
     uintptr_t next = 0x20000;
@@ -129,6 +130,27 @@ void FrameSolid(HDC hdc, const RECT& r, COLORREF color) {
     FillSolid(hdc, RECT{r.right - 1, r.top, r.right, r.bottom}, color);
 }
 
+void DrawBevel(HDC hdc, const RECT& r, Bevel kind) {
+    constexpr COLORREF white = RGB(255, 255, 255), light = RGB(192, 192, 192), shadow = RGB(128, 128, 128),
+                       dark = RGB(0, 0, 0);
+    // Outer top-left, outer bottom-right, inner top-left, inner bottom-right.
+    struct Colours {
+        COLORREF outerTopLeft, outerBottomRight, innerTopLeft, innerBottomRight;
+    };
+    Colours c = kind == Bevel::Button   ? Colours{white, dark, light, shadow}
+                : kind == Bevel::Raised ? Colours{light, dark, white, shadow}
+                : kind == Bevel::Sunken ? Colours{shadow, white, dark, light}
+                                        : Colours{shadow, white, white, shadow};
+    auto edge = [&](RECT e, COLORREF topLeft, COLORREF bottomRight) {
+        FillSolid(hdc, RECT{e.left, e.top, e.right - 1, e.top + 1}, topLeft);
+        FillSolid(hdc, RECT{e.left, e.top, e.left + 1, e.bottom - 1}, topLeft);
+        FillSolid(hdc, RECT{e.left, e.bottom - 1, e.right, e.bottom}, bottomRight);
+        FillSolid(hdc, RECT{e.right - 1, e.top, e.right, e.bottom}, bottomRight);
+    };
+    edge(r, c.outerTopLeft, c.outerBottomRight);
+    edge(RECT{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, c.innerTopLeft, c.innerBottomRight);
+}
+
 void DrawLine(HDC hdc, int x0, int y0, int x1, int y1, COLORREF color) {
     // Horizontal and vertical lines are all the chrome needs; others step pixel by pixel.
     int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
@@ -211,9 +233,21 @@ void ResetGdi() {
     g.dcs.clear();
     for (auto it = g.objects.begin(); it != g.objects.end();)
         it = it->second->stock ? std::next(it) : g.objects.erase(it);
-    std::fill(g.framebuffer.pixels.begin(), g.framebuffer.pixels.end(), 0xFFFFFF);
+    std::fill(g.framebuffer.pixels.begin(), g.framebuffer.pixels.end(), g.desktop ? kDesktopPixel : 0xFFFFFF);
     ResetFonts();
 }
+
+void UseDesktopScreen(int width, int height) {
+    auto& g = G();
+    g.desktop = true;
+    g.framebuffer = Surface(width, height, kDesktopPixel);
+    // The system colours change with the look: brushes made for the handheld's are stale.
+    g.sysBrushes.clear();
+}
+
+bool IsDesktop() { return G().desktop; }
+
+SIZE ScreenSize() { return SIZE{G().framebuffer.width, G().framebuffer.height}; }
 
 }  // namespace platform
 
@@ -244,6 +278,7 @@ HGDIOBJ GetStockObject(int object) {
         auto obj = std::make_unique<GdiObject>();
         obj->kind = GdiObject::Font;
         obj->font = LOGFONTW{-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, u"Tahoma"};
+        if (IsDesktop()) std::copy_n(u"MS Sans Serif", 14, obj->font.lfFaceName);
         obj->stock = true;
         h = AddObject(std::move(obj));
         break;
@@ -254,7 +289,26 @@ HGDIOBJ GetStockObject(int object) {
     return h;
 }
 
+namespace {
+// The classic desktop look: grey faces and 3-D edges.
+DWORD DesktopSysColor(int index) {
+    switch (index) {
+    case COLOR_WINDOWTEXT:
+    case COLOR_BTNTEXT:
+    case COLOR_STATICTEXT: return RGB(0, 0, 0);
+    case COLOR_BTNFACE:
+    case COLOR_STATIC: return RGB(192, 192, 192);
+    case COLOR_HIGHLIGHT: return RGB(0, 0, 128);
+    case COLOR_HIGHLIGHTTEXT: return RGB(255, 255, 255);
+    case COLOR_GRAYTEXT: return RGB(128, 128, 128);
+    case COLOR_WINDOW:
+    default: return RGB(255, 255, 255);
+    }
+}
+}  // namespace
+
 DWORD GetSysColor(int index) {
+    if (IsDesktop()) return DesktopSysColor(index);
     switch (index) {
     case COLOR_WINDOWTEXT:
     case COLOR_BTNTEXT:

@@ -9,8 +9,13 @@
 
 namespace platform {
 
+// The handheld's screen. A desktop program draws on a desktop of the size it asks for.
 constexpr int kScreenWidth = 240;
 constexpr int kScreenHeight = 320;
+constexpr uint32_t kDesktopPixel = 0x008080;
+void UseDesktopScreen(int width, int height);  // before the first window
+bool IsDesktop();
+SIZE ScreenSize();
 
 // Pixels are 0x00RRGGBB.
 struct Surface {
@@ -40,6 +45,10 @@ void ReleaseWindowDC(HDC hdc);
 // Drawing used by the platform's own controls and chrome (client coordinates of the DC).
 void FillSolid(HDC hdc, const RECT& rect, COLORREF color);
 void FrameSolid(HDC hdc, const RECT& rect, COLORREF color);
+// The desktop's two-pixel 3-D edges: a push button, a raised window frame, a sunken field,
+// an etched groove.
+enum class Bevel { Button, Raised, Sunken, Etched };
+void DrawBevel(HDC hdc, const RECT& rect, Bevel kind);
 void DrawLine(HDC hdc, int x0, int y0, int x1, int y1, COLORREF color);
 void DrawTextAt(HDC hdc, int x, int y, const std::u16string& text);  // top-left of the line box
 int TextWidth(HDC hdc, const std::u16string& text);
@@ -53,6 +62,7 @@ struct TextLine {
 };
 std::vector<TextLine> LineRanges(HDC hdc, const std::u16string& text, bool wrap, int width);
 HFONT DefaultGuiFont();
+// One font per face, size and weight, shared by all who ask and never deleted.
 HFONT FontForPointSize(const std::u16string& face, int points, int weight);
 
 // Bitmaps and icons built by the resource loader.
@@ -63,6 +73,8 @@ struct IconImage {
 };
 HICON CreateIconFromImages(std::vector<IconImage> images);
 const IconImage* IconImageFor(HICON icon, int preferredSize);
+// DrawIcon with the icon's image nearest to `size` (the caption shows the small one).
+BOOL DrawIconOfSize(HDC hdc, int x, int y, HICON icon, int size);
 bool DecodeIconImage(const uint8_t* data, size_t size, IconImage& out);
 const Surface* BitmapSurface(HBITMAP bitmap);
 // Which resource a loaded bitmap or icon came from (0: none), for scripts to ask.

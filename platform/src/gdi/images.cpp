@@ -154,8 +154,12 @@ bool WritePng(const Surface& surface, const std::string& path) {
 
 using namespace platform;
 
-BOOL DrawIcon(HDC hdc, int x, int y, HICON icon) {
-    const IconImage* img = IconImageFor(icon, 32);
+BOOL DrawIcon(HDC hdc, int x, int y, HICON icon) { return DrawIconOfSize(hdc, x, y, icon, 32); }
+
+namespace platform {
+
+BOOL DrawIconOfSize(HDC hdc, int x, int y, HICON icon, int size) {
+    const IconImage* img = IconImageFor(icon, size);
     DeviceContext* dc = FindDc(hdc);
     if (!img || !dc) return FALSE;
     for (int iy = 0; iy < img->color.height; ++iy)
@@ -165,8 +169,6 @@ BOOL DrawIcon(HDC hdc, int x, int y, HICON icon) {
         }
     return TRUE;
 }
-
-namespace platform {
 
 void NoteResourceId(HANDLE picture, int id) {
     auto icon = Icons().find(reinterpret_cast<uintptr_t>(picture));

@@ -26,6 +26,7 @@ struct Glyph {
 struct SizedFace {
     FT_Face face = nullptr;
     int pixels = 0;
+    int strike = -1;          // for a face of bitmaps only: the size drawn from
     bool overstrike = false;  // bold drawn by striking each glyph twice, a pixel apart
     int ascent = 0, descent = 0, height = 0;
     std::map<char16_t, Glyph> glyphs;
@@ -54,12 +55,38 @@ std::string LowerAscii(const std::u16string& s) {
     return out;
 }
 
-// Which file serves a logical font: Tahoma for the system faces, its bold cut from
-// weight 600 up, and a serif face for "MS Serif".
-std::string FileFor(const LOGFONTW& lf) {
+// Which file serves a logical font, and whether bold must be made by striking twice (the
+// faces drawn from built-in bitmaps have no bold cut of their own at these sizes).
+struct FontFile {
+    std::string path;
+    bool overstrikeBold;
+};
+
+FontFile FileFor(const LOGFONTW& lf) {
     std::string face = LowerAscii(lf.lfFaceName);
-    if (face == "ms serif" || face == "times new roman") return "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf";
-    return FontDirectory() + (lf.lfWeight >= 600 ? "/tahomabd.ttf" : "/tahoma.ttf");
+    bool bold = lf.lfWeight >= 600;
+    if (face == "ms serif" || face == "times new roman") {
+        std::string style = bold && lf.lfItalic ? "-BoldItalic" : bold ? "-Bold" : lf.lfItalic ? "-Italic" : "";
+        return {"/usr/share/fonts/truetype/dejavu/DejaVuSerif" + style + ".ttf", false};
+    }
+    if (face == "ms sans serif") return {FontDirectory() + "/ms_sans_serif.ttf", true};
+    return {FontDirectory() + (bold ? "/tahomabd.ttf" : "/tahoma.ttf"), true};
+}
+
+// A face of bitmaps only comes in a few cell heights: the one nearest to the character
+// height asked for, as GDI picks them (8 points, 11 pixels, draw from the 13-pixel cell).
+int StrikeFor(FT_Face face, int pixels) {
+    int best = -1, wanted = pixels * 13 / 11;
+    for (int i = 0; i < face->num_fixed_sizes; ++i) {
+        int height = face->available_sizes[i].height;
+        if (best < 0 || std::abs(height - wanted) < std::abs(face->available_sizes[best].height - wanted)) best = i;
+    }
+    return best;
+}
+
+void SelectSize(const SizedFace& sf) {
+    if (sf.strike >= 0) FT_Select_Size(sf.face, sf.strike);
+    else FT_Set_Pixel_Sizes(sf.face, 0, FT_UInt(sf.pixels));
 }
 
 FT_Face FaceFile(const std::string& file) {
@@ -67,7 +94,8 @@ FT_Face FaceFile(const std::string& file) {
     FT_Face& face = fs.faces[file];
     if (!face && FT_New_Face(fs.library, file.c_str(), 0, &face)) {
         face = nullptr;
-        if (!fs.reportedMissing) std::fprintf(stderr, "zephtor: cannot read the font file %s (package fonts-wine)\n", file.c_str());
+        if (!fs.reportedMissing)
+            std::fprintf(stderr, "zephtor: cannot read the font file %s (packages fonts-wine, fonts-dejavu)\n", file.c_str());
         fs.reportedMissing = true;
     }
     return face;
@@ -86,21 +114,22 @@ int PixelsFor(FT_Face face, LONG height) {
 SizedFace* Sized(const LOGFONTW& lf) {
     auto& fs = Fonts();
     if (!fs.library && FT_Init_FreeType(&fs.library)) return nullptr;
-    std::string file = FileFor(lf);
-    FT_Face face = FaceFile(file);
+    FontFile file = FileFor(lf);
+    FT_Face face = FaceFile(file.path);
     if (!face) return nullptr;
     int pixels = PixelsFor(face, lf.lfHeight);
-    bool bold = lf.lfWeight >= 600;
-    auto key = std::make_tuple(file, pixels, bold);
+    bool overstrike = file.overstrikeBold && lf.lfWeight >= 600;
+    auto key = std::make_tuple(file.path, pixels, overstrike);
     auto it = fs.sized.find(key);
     if (it != fs.sized.end()) return it->second.get();
     auto sized = std::make_unique<SizedFace>();
     sized->face = face;
     sized->pixels = pixels;
-    // The bold face's built-in bitmaps have the regular strokes, so bold is made the way
-    // GDI makes it for a face without a bold cut: a second strike one pixel to the right.
-    sized->overstrike = bold;
-    FT_Set_Pixel_Sizes(face, 0, FT_UInt(pixels));
+    if (!FT_IS_SCALABLE(face)) sized->strike = StrikeFor(face, pixels);
+    // Bold without a bold cut is made the way GDI makes it: a second strike one pixel to
+    // the right.
+    sized->overstrike = overstrike;
+    SelectSize(*sized);
     sized->ascent = int((face->size->metrics.ascender + 63) >> 6);
     sized->descent = int((-face->size->metrics.descender + 63) >> 6);
     sized->height = sized->ascent + sized->descent;
@@ -111,7 +140,7 @@ const Glyph& GlyphFor(SizedFace& sf, char16_t ch) {
     auto it = sf.glyphs.find(ch);
     if (it != sf.glyphs.end()) return it->second;
     Glyph g;
-    FT_Set_Pixel_Sizes(sf.face, 0, FT_UInt(sf.pixels));
+    SelectSize(sf);
     if (FT_Load_Char(sf.face, FT_ULong(ch), FT_LOAD_RENDER) == 0) {
         FT_GlyphSlot slot = sf.face->glyph;
         const FT_Bitmap& bm = slot->bitmap;
@@ -263,13 +292,19 @@ std::vector<int> CaretPositions(HDC hdc, const std::u16string& text) {
 HFONT DefaultGuiFont() { return static_cast<HFONT>(GetStockObject(SYSTEM_FONT)); }
 
 HFONT FontForPointSize(const std::u16string& face, int points, int weight) {
-    LOGFONTW lf{};
-    // The handheld's screen is 96 dots per inch: 8 points are 11 pixels.
-    lf.lfHeight = -((points * 96 + 36) / 72);
-    lf.lfWeight = weight;
+    static std::map<std::tuple<std::u16string, int, int>, HFONT> shared;
+    HFONT& font = shared[std::make_tuple(face, points, weight)];
+    // A handle from before the window system was last reset is gone.
+    if (font && FindObject(font)) return font;
+    auto obj = std::make_unique<GdiObject>();
+    obj->kind = GdiObject::Font;
+    // The screens are 96 dots per inch: 8 points are 11 pixels.
+    obj->font.lfHeight = -((points * 96 + 36) / 72);
+    obj->font.lfWeight = weight;
     std::u16string name = face.substr(0, 31);
-    std::copy(name.begin(), name.end(), lf.lfFaceName);
-    return CreateFontIndirectW(&lf);
+    std::copy(name.begin(), name.end(), obj->font.lfFaceName);
+    obj->stock = true;
+    return font = static_cast<HFONT>(NewObject(std::move(obj)));
 }
 
 }  // namespace platform

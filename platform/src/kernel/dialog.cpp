@@ -4,6 +4,7 @@
 #include "gdi/gdi.h"
 #include "kernel/internal.h"
 #include "kernel/kernel.h"
+#include "kernel/utf.h"
 #include "resources/resources.h"
 
 namespace platform {
@@ -42,11 +43,58 @@ bool CreateItems(HWND dialog, HINSTANCE instance, const DialogTemplate& t, HFONT
     return true;
 }
 
+// The keys a dialog box handles itself: Enter presses the default button, Escape cancels.
+bool HandleDialogBoxKey(HWND dialog, const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || (msg.hwnd != dialog && !IsDescendant(dialog, msg.hwnd))) return false;
+    if (msg.wParam == VK_ESCAPE) {
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+        return true;
+    }
+    if (msg.wParam != VK_RETURN) return false;
+    int id = IDOK;
+    for (HWND c : Get(dialog).children)
+        if (Get(c).cls->name == u"Button" && (Get(c).style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) id = Get(c).id;
+    PostMessageW(dialog, WM_COMMAND, WPARAM(id), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    return true;
+}
+
 }  // namespace
+
+bool RunModalLoop(HWND window, HWND owner, HWND firstFocus, const std::function<bool()>& ended,
+                  const std::function<bool(const MSG&)>& handleKey) {
+    HWND previousFocus = GetFocus();
+    bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+    if (ownerWasEnabled) EnableWindow(owner, FALSE);
+    ModalStack().push_back(window);
+    ShowWindow(window, SW_SHOW);
+    SetFocus(firstFocus);
+    bool quit = false;
+    MSG msg;
+    while (IsWindow(window) && !ended()) {
+        if (!GetMessageW(&msg, nullptr, 0, 0)) {
+            PostQuitMessage(int(msg.wParam));
+            quit = true;
+            break;
+        }
+        if (handleKey(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    auto& stack = ModalStack();
+    stack.erase(std::remove(stack.begin(), stack.end(), window), stack.end());
+    if (ownerWasEnabled && IsWindow(owner)) EnableWindow(owner, TRUE);
+    DestroyWindow(window);
+    // Closing the window hands the keyboard back to where it was.
+    if (previousFocus && IsWindow(previousFocus)) SetFocus(previousFocus);
+    return !quit;
+}
 
 bool IsDialogWindow(const Window& w) { return w.cls && w.cls->name == kDialogClass; }
 
-void RegisterDialogClass() { RegisterSystemClass(kDialogClass, DefDlgProcW, GetSysColorBrush(COLOR_WINDOW)); }
+// The handheld's dialogs are white; the desktop's have the grey face of the classic look.
+void RegisterDialogClass() {
+    RegisterSystemClass(kDialogClass, DefDlgProcW, GetSysColorBrush(IsDesktop() ? COLOR_BTNFACE : COLOR_WINDOW));
+}
 
 }  // namespace platform
 
@@ -57,16 +105,23 @@ HWND CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATE tmpl, HWND pa
     DialogTemplate t;
     if (!ParseDialogTemplate(reinterpret_cast<const uint8_t*>(tmpl), TemplateSize(tmpl), t)) return nullptr;
     HFONT font = (t.style & DS_SETFONT) ? FontForPointSize(t.faceName, t.pointSize, FW_NORMAL) : DefaultGuiFont();
+    // The template gives the client area; a caption and frame come around it.
+    RECT insets = FrameInsetsFor(t.style, true);
+    int width = DluX(t.cx) + insets.left + insets.right, height = DluY(t.cy) + insets.top + insets.bottom;
     int x = DluX(t.x), y = DluY(t.y);
-    if (!(t.style & WS_CHILD) && parent) {
+    if (!(t.style & WS_CHILD) && (t.style & DS_CENTER)) {
+        RECT screen = ScreenBounds();
+        x = (screen.right - width) / 2;
+        y = (screen.bottom - height) / 2;
+    } else if (!(t.style & WS_CHILD) && parent) {
         // A top-level dialog's position counts from its owner's client area.
         POINT o{0, 0};
         ClientToScreen(parent, &o);
         x += o.x;
         y += o.y;
     }
-    HWND dialog = CreateWindowExW(t.exStyle, kDialogClass, t.title.c_str(), t.style & ~DWORD(WS_VISIBLE), x, y,
-                                  DluX(t.cx), DluY(t.cy), parent, nullptr, instance, nullptr);
+    HWND dialog = CreateWindowExW(t.exStyle, kDialogClass, t.title.c_str(), t.style & ~DWORD(WS_VISIBLE), x, y, width,
+                                  height, parent, nullptr, instance, nullptr);
     if (!dialog) return nullptr;
     Window& w = Get(dialog);
     w.dialogProc = reinterpret_cast<LONG_PTR>(proc);
@@ -140,5 +195,35 @@ UINT IsDlgButtonChecked(HWND dialog, int id) { return UINT(SendDlgItemMessageW(d
 BOOL CheckDlgButton(HWND dialog, int id, UINT check) {
     if (!GetDlgItem(dialog, id)) return FALSE;
     SendDlgItemMessageW(dialog, id, BM_SETCHECK, check, 0);
+    return TRUE;
+}
+
+INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC proc, LPARAM param) {
+    std::u16string name = templateName && !IS_INTRESOURCE(templateName) ? FromUtf8(templateName) : u"";
+    LPCWSTR wideName = name.empty() ? reinterpret_cast<LPCWSTR>(templateName) : name.c_str();
+    const ResourceEntry* entry = templateName ? FindEntry(RT_DIALOG, wideName) : nullptr;
+    if (!entry || (owner && !IsWindow(owner))) return -1;
+    HWND dialog = CreateDialogIndirectParamW(instance, reinterpret_cast<LPCDLGTEMPLATE>(entry->data), owner, proc, param);
+    if (!dialog) return -1;
+    HWND first = FirstTabStop(dialog);
+    // A dialog that never ended (destroyed, or the program was asked to quit) answers as
+    // one that failed.
+    INT_PTR result = -1;
+    auto ended = [&] {
+        const Window* w = Find(dialog);
+        if (w && w->dialogEnded) result = w->dialogEndResult;
+        return w && w->dialogEnded;
+    };
+    if (!RunModalLoop(dialog, owner, first ? first : dialog, ended,
+                      [&](const MSG& msg) { return HandleDialogBoxKey(dialog, msg); }))
+        return -1;
+    return result;
+}
+
+BOOL EndDialog(HWND dialog, INT_PTR result) {
+    Window* w = Find(dialog);
+    if (!w || !IsDialogWindow(*w)) return FALSE;
+    w->dialogEnded = true;
+    w->dialogEndResult = result;
     return TRUE;
 }

@@ -16,6 +16,15 @@ constexpr RECT kMenuBarArea{0, 294, 240, 320};
 constexpr RECT kInputPanelArea{0, 214, 240, 294};
 
 void AddUpdate(Window& w, const RECT& rect, bool erase);
+bool HasFrame(const Window& w);
+// Fills with the desktop's colour what of the area no window covers.
+void UncoverDesktop(const RECT& area);
+// Draws the caption and frames of windows whose frames are marked dirty.
+void PaintDirtyFrames();
+bool AnyFrameDirty();
+HWND ActiveFrameWindow();  // its caption is drawn active
+// Draws a window's caption and frame with the DC's origin at the window's top-left.
+void DrawWindowFrame(HDC hdc, const Window& w, bool active);
 void RegisterSystemClass(const char16_t* name, WNDPROC proc, HBRUSH background);
 void RegisterBuiltinClasses();
 HWND RootTopLevel(HWND hwnd);  // follows parents only

@@ -49,14 +49,24 @@ struct Window {
     DWORD shellDialogFlags = 0;  // flags given to SHInitDialog
     bool hideSipButton = false;  // SHFullScreen(SHFS_HIDESIPBUTTON)
     int templateId = -1;         // dialog template resource this window was built from
+    bool maximized = false;      // SW_SHOWMAXIMIZED on the desktop: fills it, no frame
+    bool frameDirty = false;     // caption and frame to be drawn again (desktop only)
+    bool dialogEnded = false;    // EndDialog was called: its modal loop ends
+    INT_PTR dialogEndResult = 0;
     std::unique_ptr<ControlData> data;
 };
 
 Window* Find(HWND hwnd);
 Window& Get(HWND hwnd);  // for handles already known to be alive
 bool IsVisibleOnScreen(const Window& w);
+// Where the client area starts on the screen (below a caption, inside a frame).
 POINT ScreenOrigin(const Window& w);
-RECT ScreenRect(const Window& w);
+RECT ScreenRect(const Window& w);        // the whole window, frame included
+RECT ClientScreenRect(const Window& w);  // its client area
+// How far the client area lies inside the window: caption and frame, on the desktop.
+RECT FrameInsets(const Window& w);
+RECT FrameInsetsFor(DWORD style, bool dialog);
+RECT ScreenBounds();
 HWND RootOwnerOf(HWND hwnd);
 const std::vector<HWND>& TopLevelZOrder();  // front is the top
 void ForEachWindow(const std::function<void(Window&)>& fn);
@@ -86,6 +96,12 @@ bool AnythingToPaint();
 
 // The modal windows now running their own loops, innermost last.
 std::vector<HWND>& ModalStack();
+// Shows a modal window over its disabled owner and pumps the one queue until `ended`
+// says so, letting `handleKey` take keys first. Answers false when the program was asked
+// to quit meanwhile (the quit is posted again for the loop outside). The window is
+// destroyed and the focus goes back to where it was.
+bool RunModalLoop(HWND window, HWND owner, HWND firstFocus, const std::function<bool()>& ended,
+                  const std::function<bool(const MSG&)>& handleKey);
 
 // Observers used by tests and the script driver.
 using MessageObserver = std::function<void(HWND, UINT, WPARAM, LPARAM)>;

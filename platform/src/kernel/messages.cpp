@@ -127,9 +127,10 @@ HWND SetFocusInternal(HWND hwnd) {
     return old;
 }
 
-bool AnythingToPaint() { return NextWindowToPaint() != nullptr; }
+bool AnythingToPaint() { return AnyFrameDirty() || NextWindowToPaint() != nullptr; }
 
 void PaintAll() {
+    PaintDirtyFrames();
     // A window whose handler does not validate is painted once, not forever.
     for (int guard = 0; guard < 10000; ++guard) {
         HWND h = NextWindowToPaint();
@@ -265,6 +266,8 @@ BOOL GetMessageW(LPMSG msg, HWND, UINT, UINT) {
             *msg = MSG{nullptr, WM_QUIT, WPARAM(s.quitCode), 0, Now(), {0, 0}};
             return FALSE;
         }
+        // Frames are the window system's own to draw; they come before the client areas.
+        PaintDirtyFrames();
         if (HWND h = NextWindowToPaint()) {
             *msg = MSG{h, WM_PAINT, 0, 0, Now(), {0, 0}};
             return TRUE;

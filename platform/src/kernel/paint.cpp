@@ -19,24 +19,29 @@ void SubtractVisibleSiblingsAbove(Region& region, const std::vector<HWND>& sibli
     }
 }
 
-Region VisibleRegion(const Window& w) {
+// What of `area` (a part of the window) shows: its ancestors' client areas and the
+// siblings above cut it down, and so do its own children when it is the client area.
+Region VisibleRegion(const Window& w, const RECT& area, bool withoutChildren) {
     if (!IsVisibleOnScreen(w)) return {};
-    RECT screen{0, 0, kScreenWidth, kScreenHeight}, r = ScreenRect(w), clipped;
-    if (!IntersectRect(&clipped, &r, &screen)) return {};
+    RECT screen = ScreenBounds(), clipped;
+    if (!IntersectRect(&clipped, &area, &screen)) return {};
     Region region{clipped};
     const Window* child = &w;
     for (const Window* a = w.parent ? Find(w.parent) : nullptr; a; a = a->parent ? Find(a->parent) : nullptr) {
-        region = IntersectRegion(region, ScreenRect(*a));
+        region = IntersectRegion(region, ClientScreenRect(*a));
         SubtractVisibleSiblingsAbove(region, a->children, child->handle);
         child = a;
     }
     SubtractVisibleSiblingsAbove(region, TopLevelZOrder(), child->handle);
-    for (HWND c : w.children) {
-        Window& cw = Get(c);
-        if (cw.style & WS_VISIBLE) region = SubtractRect(region, ScreenRect(cw));
-    }
+    if (withoutChildren)
+        for (HWND c : w.children) {
+            Window& cw = Get(c);
+            if (cw.style & WS_VISIBLE) region = SubtractRect(region, ScreenRect(cw));
+        }
     return region;
 }
+
+Region VisibleRegion(const Window& w) { return VisibleRegion(w, ClientScreenRect(w), true); }
 
 HDC DcForWindow(HWND hwnd, const RECT* clientLimit) {
     Window& w = Get(hwnd);
@@ -51,6 +56,40 @@ HDC DcForWindow(HWND hwnd, const RECT* clientLimit) {
 }
 
 }  // namespace
+
+void UncoverDesktop(const RECT& area) {
+    RECT screen = ScreenBounds(), clipped;
+    if (!IntersectRect(&clipped, &area, &screen)) return;
+    Region bare{clipped};
+    for (HWND h : TopLevelZOrder())
+        if (Get(h).style & WS_VISIBLE) bare = SubtractRect(bare, ScreenRect(Get(h)));
+    if (bare.empty()) return;
+    HDC hdc = CreateWindowDC(nullptr, bare, POINT{0, 0});
+    FillSolid(hdc, clipped, ColorFromPixel(kDesktopPixel));
+    ReleaseWindowDC(hdc);
+}
+
+bool AnyFrameDirty() {
+    for (HWND h : TopLevelZOrder())
+        if (Get(h).frameDirty && IsVisibleOnScreen(Get(h))) return true;
+    return false;
+}
+
+void PaintDirtyFrames() {
+    for (HWND h : TopLevelZOrder()) {
+        Window& w = Get(h);
+        if (!w.frameDirty || !IsVisibleOnScreen(w)) continue;
+        w.frameDirty = false;
+        if (!HasFrame(w)) continue;
+        Region frame = SubtractRect(VisibleRegion(w, ScreenRect(w), false), ClientScreenRect(w));
+        if (frame.empty()) continue;
+        RECT whole = ScreenRect(w);
+        HDC hdc = CreateWindowDC(h, frame, POINT{whole.left, whole.top});
+        DrawWindowFrame(hdc, w, h == ActiveFrameWindow());
+        ReleaseWindowDC(hdc);
+    }
+}
+
 }  // namespace platform
 
 using namespace platform;
@@ -97,6 +136,7 @@ BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL) {
 BOOL UpdateWindow(HWND hwnd) {
     Window* w = Find(hwnd);
     if (!w) return FALSE;
+    PaintDirtyFrames();
     if (w->hasUpdate && IsVisibleOnScreen(*w)) {
         SendMessageW(hwnd, WM_PAINT, 0, 0);
         if ((w = Find(hwnd))) w->hasUpdate = false;
@@ -129,7 +169,7 @@ BOOL EndPaint(HWND, const PAINTSTRUCT* ps) {
 }
 
 HDC GetDC(HWND hwnd) {
-    if (!hwnd) return CreateWindowDC(nullptr, Region{RECT{0, 0, kScreenWidth, kScreenHeight}}, POINT{0, 0});
+    if (!hwnd) return CreateWindowDC(nullptr, Region{ScreenBounds()}, POINT{0, 0});
     if (!Find(hwnd)) return nullptr;
     return DcForWindow(hwnd, nullptr);
 }

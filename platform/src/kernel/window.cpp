@@ -101,9 +101,23 @@ void PlaceInZOrder(Window& w, HWND insertAfter) {
     }
 }
 
+// The window fills the desktop, its frame beyond the edges.
+void Maximize(Window& w) {
+    if (w.maximized) return;
+    w.maximized = true;
+    RECT screen = ScreenBounds();
+    SetWindowPos(w.handle, nullptr, 0, 0, screen.right, screen.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT DefaultDesktopPlace() {
+    SIZE screen = ScreenSize();
+    return RECT{screen.cx / 16, screen.cy / 16, screen.cx * 3 / 4, screen.cy * 3 / 4};
+}
+
 void InvalidateTree(Window& w) {
-    RECT all{0, 0, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top};
+    RECT all{0, 0, 1 << 16, 1 << 16};
     AddUpdate(w, all, true);
+    w.frameDirty = true;
     for (HWND c : w.children) InvalidateTree(Get(c));
 }
 
@@ -151,18 +165,67 @@ bool IsVisibleOnScreen(const Window& w) {
     return true;
 }
 
-POINT ScreenOrigin(const Window& w) {
+namespace {
+// The window's own top-left corner on the screen.
+POINT WindowOrigin(const Window& w) {
     POINT p{w.rect.left, w.rect.top};
-    for (const Window* a = w.parent ? Find(w.parent) : nullptr; a; a = a->parent ? Find(a->parent) : nullptr) {
-        p.x += a->rect.left;
-        p.y += a->rect.top;
+    if (w.parent) {
+        POINT o = ScreenOrigin(Get(w.parent));
+        p.x += o.x;
+        p.y += o.y;
     }
     return p;
 }
 
+constexpr int kCaptionHeight = 19;  // the bar and the line beneath it
+
+int FrameThickness(DWORD style, bool dialog) {
+    if (style & WS_THICKFRAME) return 4;
+    if ((style & WS_DLGFRAME) || (dialog && (style & DS_MODALFRAME))) return 3;
+    return (style & WS_BORDER) ? 1 : 0;
+}
+}  // namespace
+
+RECT FrameInsetsFor(DWORD style, bool dialog) {
+    if (!IsDesktop() || (style & WS_CHILD)) return RECT{0, 0, 0, 0};
+    int frame = FrameThickness(style, dialog);
+    int caption = (style & WS_CAPTION) == WS_CAPTION ? kCaptionHeight : 0;
+    return RECT{frame, frame + caption, frame, frame};
+}
+
+RECT FrameInsets(const Window& w) {
+    if (w.parent || w.shellChrome) return RECT{0, 0, 0, 0};
+    RECT insets = FrameInsetsFor(w.style, IsDialogWindow(w));
+    // A maximised window's frame lies beyond the screen's edges; its caption stays.
+    if (w.maximized) insets = RECT{0, insets.top - insets.left, 0, 0};
+    return insets;
+}
+
+POINT ScreenOrigin(const Window& w) {
+    POINT p = WindowOrigin(w);
+    RECT insets = FrameInsets(w);
+    return POINT{p.x + insets.left, p.y + insets.top};
+}
+
 RECT ScreenRect(const Window& w) {
-    POINT o = ScreenOrigin(w);
+    POINT o = WindowOrigin(w);
     return RECT{o.x, o.y, o.x + (w.rect.right - w.rect.left), o.y + (w.rect.bottom - w.rect.top)};
+}
+
+RECT ClientScreenRect(const Window& w) {
+    RECT r = ScreenRect(w), insets = FrameInsets(w);
+    return RECT{r.left + insets.left, r.top + insets.top, std::max(r.left + insets.left, r.right - insets.right),
+                std::max(r.top + insets.top, r.bottom - insets.bottom)};
+}
+
+bool HasFrame(const Window& w) {
+    RECT insets = FrameInsets(w);
+    return insets.left || insets.top || insets.right || insets.bottom;
+}
+
+RECT ScreenBounds() {
+    SIZE size = ScreenSize();
+    return RECT{0, 0, size.cx, size.cy};
 }
 
 HWND RootOwnerOf(HWND hwnd) {
@@ -230,9 +293,11 @@ HWND WindowAtPoint(POINT screen) {
 }
 
 void InvalidateScreenArea(const RECT& screenRect) {
+    if (IsDesktop()) UncoverDesktop(screenRect);
     ForEachWindow([&](Window& w) {
         if (!IsVisibleOnScreen(w)) return;
-        RECT sr = ScreenRect(w), hit;
+        RECT whole = ScreenRect(w), sr = ClientScreenRect(w), hit;
+        if (HasFrame(w) && IntersectRect(&hit, &whole, &screenRect)) w.frameDirty = true;
         if (!IntersectRect(&hit, &sr, &screenRect)) return;
         OffsetRect(&hit, -sr.left, -sr.top);
         AddUpdate(w, hit, true);
@@ -240,7 +305,8 @@ void InvalidateScreenArea(const RECT& screenRect) {
 }
 
 void AddUpdate(Window& w, const RECT& rect, bool erase) {
-    RECT clipped, all{0, 0, w.rect.right - w.rect.left, w.rect.bottom - w.rect.top};
+    RECT client = ClientScreenRect(w);
+    RECT clipped, all{0, 0, client.right - client.left, client.bottom - client.top};
     if (!IntersectRect(&clipped, &rect, &all)) return;
     RECT merged = clipped;
     if (w.hasUpdate) UnionRect(&merged, &w.update, &clipped);
@@ -331,13 +397,15 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
         if (width == CW_USEDEFAULT) width = height = 0;
     } else {
         w.owner = parent ? RootTopLevel(parent) : nullptr;
+        // The handheld gives a window its work area; a desktop, a place near its corner.
+        RECT area = IsDesktop() ? DefaultDesktopPlace() : kWorkArea;
         if (x == CW_USEDEFAULT) {
-            x = 0;
-            y = kWorkArea.top;
+            x = area.left;
+            y = area.top;
         }
         if (width == CW_USEDEFAULT) {
-            width = kWorkArea.right - kWorkArea.left;
-            height = kWorkArea.bottom - kWorkArea.top;
+            width = area.right - area.left;
+            height = area.bottom - area.top;
         }
     }
     w.rect = RECT{x, y, x + width, y + height};
@@ -398,6 +466,7 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
         ShellWindowsChanged();
         return TRUE;
     }
+    if (cmd == SW_SHOWMAXIMIZED && !w->parent && IsDesktop()) Maximize(*w);
     if (!wasVisible) {
         SendMessageW(hwnd, WM_SHOWWINDOW, TRUE, 0);
         if (!(w = Find(hwnd))) return FALSE;
@@ -482,7 +551,8 @@ BOOL GetWindowRect(HWND hwnd, LPRECT rect) {
 BOOL GetClientRect(HWND hwnd, LPRECT rect) {
     Window* w = Find(hwnd);
     if (!w || !rect) return FALSE;
-    *rect = RECT{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
+    RECT client = ClientScreenRect(*w);
+    *rect = RECT{0, 0, client.right - client.left, client.bottom - client.top};
     return TRUE;
 }
 

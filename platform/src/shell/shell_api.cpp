@@ -40,6 +40,11 @@ void SetSip(bool up) {
 }
 
 void ShellWindowsChanged() {
+    // A desktop has no shell; what changes with its windows is which caption is active.
+    if (IsDesktop()) {
+        for (HWND h : TopLevelZOrder()) Get(h).frameDirty = true;
+        return;
+    }
     auto& shell = Shell();
     if (shell.changing) return;
     shell.changing = true;

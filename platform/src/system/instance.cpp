@@ -23,10 +23,11 @@ namespace {
 // Stands for the other copy's window; it is never a handle of this process.
 HWND const kOtherInstanceWindow = reinterpret_cast<HWND>(uintptr_t(0x7FFF0000));
 int listener = -1;
+std::string programName = "zephtor";
 
 sockaddr_un Address(socklen_t& length) {
     const char* display = std::getenv("DISPLAY");
-    std::string name = "zephtor-instance-" + std::to_string(getuid()) + "-" + (display ? display : "");
+    std::string name = programName + "-instance-" + std::to_string(getuid()) + "-" + (display ? display : "");
     sockaddr_un addr{};
     addr.sun_family = AF_UNIX;
     name = name.substr(0, sizeof(addr.sun_path) - 2);
@@ -74,7 +75,8 @@ std::string Answer(const std::string& request) {
 
 }  // namespace
 
-void StartInstanceListener() {
+void StartInstanceListener(const std::string& program) {
+    programName = program;
     listener = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (listener < 0) return;
     socklen_t length;
