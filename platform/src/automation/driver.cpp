@@ -35,13 +35,14 @@ bool ParseInt(const std::string& s, long& value) {
     return end && *end == 0;
 }
 
-// The program's screen now shown: the topmost program window that is not a message box.
+// The program's screen now shown: the topmost program window that is not a message box
+// (a modal dialog, such as a desktop program's page, is a screen).
 HWND CurrentScreenWindow() {
     const auto& modal = ModalStack();
     for (HWND h : TopLevelZOrder()) {
         const Window& w = Get(h);
         if (w.shellChrome || !(w.style & WS_VISIBLE)) continue;
-        if (std::find(modal.begin(), modal.end(), h) != modal.end()) continue;
+        if (!IsDialogWindow(w) && std::find(modal.begin(), modal.end(), h) != modal.end()) continue;
         return h;
     }
     return nullptr;
@@ -331,7 +332,8 @@ void ScriptDriver::Dump() {
     if (!w || screen == ApplicationMainWindow() || w->templateId < 0) out_ << "screen home\n";
     else out_ << "screen " << w->templateId << '\n';
     if (HWND page = CurrentPageOf(screen)) out_ << "page " << Get(page).templateId << '\n';
-    out_ << "sip " << (IsSipUp() ? "up" : "down") << '\n';
+    // A desktop has no input panel.
+    if (!IsDesktop()) out_ << "sip " << (IsSipUp() ? "up" : "down") << '\n';
     HWND focus = GetFocus();
     if (focus) out_ << "focus " << short(Get(focus).id) << '\n';
     else out_ << "focus none\n";

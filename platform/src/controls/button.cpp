@@ -70,6 +70,48 @@ void DrawCheckMark(HDC hdc, int x, int y, bool checked) {
     for (int i = 0; i < 3; ++i) DrawLine(hdc, x + 5, y + 7 + i, x + 9, y + 3 + i, RGB(0, 0, 0));
 }
 
+void DrawFocusDots(HDC hdc, const RECT& r) {
+    for (int x = r.left; x < r.right; x += 2) {
+        FillSolid(hdc, RECT{x, r.top, x + 1, r.top + 1}, RGB(0, 0, 0));
+        FillSolid(hdc, RECT{x, r.bottom - 1, x + 1, r.bottom}, RGB(0, 0, 0));
+    }
+    for (int y = r.top; y < r.bottom; y += 2) {
+        FillSolid(hdc, RECT{r.left, y, r.left + 1, y + 1}, RGB(0, 0, 0));
+        FillSolid(hdc, RECT{r.right - 1, y, r.right, y + 1}, RGB(0, 0, 0));
+    }
+}
+
+// The desktop's push button: grey and raised, pressed in while held, with a black rim when
+// it is the default and dots around its text when it has the focus.
+void PaintDesktopPushButton(HWND hwnd, HDC hdc, const RECT& client) {
+    const Window& w = Get(hwnd);
+    bool pushed = StateOf<ButtonState>(hwnd).pushed, enabled = !(w.style & WS_DISABLED);
+    FillSolid(hdc, client, GetSysColor(COLOR_BTNFACE));
+    RECT edge = client;
+    if (Kind(hwnd) == BS_DEFPUSHBUTTON) {
+        FrameSolid(hdc, edge, RGB(0, 0, 0));
+        InflateRect(&edge, -1, -1);
+    }
+    if (pushed) FrameSolid(hdc, edge, RGB(128, 128, 128));
+    else DrawBevel(hdc, edge, Bevel::Button);
+    RECT text = client;
+    if (pushed) OffsetRect(&text, 1, 1);
+    SetBkMode(hdc, TRANSPARENT);
+    if (!enabled) {
+        RECT emboss = text;
+        OffsetRect(&emboss, 1, 1);
+        SetTextColor(hdc, RGB(255, 255, 255));
+        DrawTextW(hdc, w.text.c_str(), -1, &emboss, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    SetTextColor(hdc, enabled ? GetSysColor(COLOR_BTNTEXT) : GetSysColor(COLOR_GRAYTEXT));
+    DrawTextW(hdc, w.text.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (GetFocus() == hwnd) {
+        RECT dots = client;
+        InflateRect(&dots, -4, -4);
+        DrawFocusDots(hdc, dots);
+    }
+}
+
 void Paint(HWND hwnd) {
     PaintScope paint(hwnd);
     HDC hdc = paint.hdc;
@@ -87,6 +129,8 @@ void Paint(HWND hwnd) {
         RECT text{16, 0, client.right, client.bottom};
         if (!enabled) SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
         DrawTextW(hdc, w.text.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    } else if (IsDesktop()) {
+        PaintDesktopPushButton(hwnd, hdc, client);
     } else {
         PrepareColours(hwnd, hdc, WM_CTLCOLORBTN, client);
         COLORREF face = s.pushed ? RGB(0, 0, 0) : GetSysColor(COLOR_BTNFACE);
@@ -156,6 +200,8 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+        // Only the desktop's buttons show where the focus is.
+        if (IsDesktop()) InvalidateRect(hwnd, nullptr, FALSE);
         if (Get(hwnd).style & BS_NOTIFY) NotifyParent(hwnd, msg == WM_SETFOCUS ? BN_SETFOCUS : BN_KILLFOCUS);
         return 0;
     case BM_GETCHECK:

@@ -22,6 +22,14 @@ void PrepareColours(HWND control, HDC hdc, UINT ctlColorMessage, const RECT& fil
     FillRect(hdc, &fill, brush);
 }
 
+int FieldEdgeWidth(HWND control) { return IsDesktop() && (Get(control).style & WS_BORDER) ? 2 : 1; }
+
+void DrawFieldEdge(HWND control, HDC hdc, const RECT& client) {
+    if (!(Get(control).style & WS_BORDER)) return;
+    if (IsDesktop()) DrawBevel(hdc, client, Bevel::Sunken);
+    else FrameSolid(hdc, client, RGB(0, 0, 0));
+}
+
 HFONT ControlFont(HWND control) {
     Window* w = Find(control);
     return w && w->font ? w->font : DefaultGuiFont();

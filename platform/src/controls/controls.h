@@ -43,6 +43,11 @@ public:
     RECT client{};
 };
 
+// The edge of a field with WS_BORDER: one black line on the handheld, the sunken 3-D edge
+// on the desktop. Its width is what the field's contents keep clear of.
+int FieldEdgeWidth(HWND control);
+void DrawFieldEdge(HWND control, HDC hdc, const RECT& client);
+
 // The font set with WM_SETFONT, or the system font, and the height of its lines.
 HFONT ControlFont(HWND control);
 int ControlLineHeight(HWND control);

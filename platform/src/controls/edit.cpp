@@ -54,7 +54,7 @@ LinesLayout LayOutLines(HWND hwnd) {
     auto& s = S(hwnd);
     RECT area;
     GetClientRect(hwnd, &area);
-    InflateRect(&area, -1, -1);
+    InflateRect(&area, -FieldEdgeWidth(hwnd), -FieldEdgeWidth(hwnd));
     LinesLayout l;
     l.view = area;
     // A field with WS_VSCROLL always shows its bar, so the lines do not re-wrap as it comes and goes.
@@ -333,12 +333,12 @@ void Paint(HWND hwnd) {
         PaintLines(hwnd, hdc, focused);
     } else {
         RECT inner = client;
-        InflateRect(&inner, -1, -1);
+        InflateRect(&inner, -FieldEdgeWidth(hwnd), -FieldEdgeWidth(hwnd));
         std::u16string shown = Shown(hwnd);
         POINT origin{kMargin - s.scroll, (client.bottom - LineHeight(hdc)) / 2};
         PaintLine(hdc, s, shown, TextLine{0, shown.size()}, origin, inner, focused, true);
     }
-    if (w.style & WS_BORDER) FrameSolid(hdc, client, RGB(0, 0, 0));
+    DrawFieldEdge(hwnd, hdc, client);
     SelectObject(hdc, oldFont);
 }
 

@@ -28,7 +28,7 @@ ScrollLayout ComputeLayout(HWND hwnd) {
     auto& s = S(hwnd);
     RECT area;
     GetClientRect(hwnd, &area);
-    if (Style(hwnd) & WS_BORDER) InflateRect(&area, -1, -1);
+    if (Style(hwnd) & WS_BORDER) InflateRect(&area, -FieldEdgeWidth(hwnd), -FieldEdgeWidth(hwnd));
     int row = RowHeight(hwnd);
     SIZE content{s.extent, int(s.items.size()) * row};
     ScrollLayout l = LayOutScrollBars(area, content, Style(hwnd) & WS_VSCROLL, Style(hwnd) & WS_HSCROLL);
@@ -127,7 +127,7 @@ void Paint(HWND hwnd) {
         ExtTextOutW(hdc, left + kTextMargin, top, ETO_CLIPPED, &visible, text.c_str(), UINT(text.size()), nullptr);
     }
     DrawScrollBars(hdc, l, s.scroll);
-    if (Style(hwnd) & WS_BORDER) FrameSolid(hdc, paint.client, RGB(0, 0, 0));
+    DrawFieldEdge(hwnd, hdc, paint.client);
     SelectObject(hdc, oldFont);
 }
 

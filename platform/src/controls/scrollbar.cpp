@@ -77,15 +77,18 @@ void DrawScrollBar(HDC hdc, const RECT& bar, bool vertical, const ScrollAxis& ax
                          : RECT{bar.left, bar.top, bar.left + kScrollBarSize, bar.bottom};
     RECT more = vertical ? RECT{bar.left, bar.bottom - kScrollBarSize, bar.right, bar.bottom}
                          : RECT{bar.right - kScrollBarSize, bar.top, bar.right, bar.bottom};
-    for (const RECT& box : {less, more}) {
-        FillSolid(hdc, box, RGB(255, 255, 255));
-        FrameSolid(hdc, box, RGB(128, 128, 128));
-    }
+    RECT thumb = ScrollThumb(bar, vertical, axis);
+    // The handheld's boxes are white and outlined; the desktop's are grey and raised.
+    auto drawBox = [&](const RECT& box, COLORREF handheldOutline) {
+        FillSolid(hdc, box, GetSysColor(COLOR_BTNFACE));
+        if (IsDesktop()) DrawBevel(hdc, box, Bevel::Button);
+        else FrameSolid(hdc, box, handheldOutline);
+    };
+    drawBox(less, RGB(128, 128, 128));
+    drawBox(more, RGB(128, 128, 128));
+    drawBox(thumb, RGB(0, 0, 0));
     DrawArrow(hdc, less, vertical ? 0 : 2);
     DrawArrow(hdc, more, vertical ? 1 : 3);
-    RECT thumb = ScrollThumb(bar, vertical, axis);
-    FillSolid(hdc, thumb, RGB(255, 255, 255));
-    FrameSolid(hdc, thumb, RGB(0, 0, 0));
 }
 
 ScrollLayout LayOutScrollBars(RECT area, SIZE content, bool allowVertical, bool allowHorizontal) {

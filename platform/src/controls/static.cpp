@@ -49,7 +49,10 @@ void Paint(HWND hwnd) {
     Window& w = Get(hwnd);
     auto& s = StateOf<StaticState>(hwnd);
     PrepareColours(hwnd, hdc, WM_CTLCOLORSTATIC, client);
-    if (Kind(hwnd) == SS_BITMAP) {
+    if (Kind(hwnd) == SS_ETCHEDHORZ) {
+        DrawLine(hdc, 0, 0, client.right - 1, 0, RGB(128, 128, 128));
+        DrawLine(hdc, 0, 1, client.right - 1, 1, RGB(255, 255, 255));
+    } else if (Kind(hwnd) == SS_BITMAP) {
         if (const Surface* surface = BitmapSurface(s.bitmap))
             BlitSurface(hdc, 0, 0, *surface, 0, 0, surface->width, surface->height);
     } else if (Kind(hwnd) == SS_ICON) {
@@ -72,6 +75,8 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CREATE:
         LoadPicture(hwnd, reinterpret_cast<CREATESTRUCTW*>(lParam)->hInstance);
+        // An etched line is a groove two pixels high, whatever height it was given.
+        if (Kind(hwnd) == SS_ETCHEDHORZ) SizeToPicture(hwnd, Get(hwnd).rect.right - Get(hwnd).rect.left, 2);
         return 0;
     case WM_PAINT:
         Paint(hwnd);

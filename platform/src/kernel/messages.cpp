@@ -206,10 +206,18 @@ void InjectCharacter(WCHAR ch) {
 }
 
 void RequestHostClose() {
-    // The host window's close button takes the program's own exit path: command OK on
-    // the main window lowers the input panel and closes.
     State().closeAsked = true;
     HWND main = ApplicationMainWindow();
+    // On the desktop the host window is the screen: closing it is closing the window in
+    // front, as its own close box would (a dialog then cancels).
+    if (IsDesktop()) {
+        HWND front = !ModalStack().empty() ? ModalStack().back() : main;
+        if (front) Post(front, WM_CLOSE, 0, 0);
+        else PostQuitMessage(0);
+        return;
+    }
+    // The handheld's close button takes the program's own exit path: command OK on the
+    // main window lowers the input panel and closes.
     if (main) Post(main, WM_COMMAND, IDOK, 0);
     else PostQuitMessage(0);
 }
