@@ -4,7 +4,7 @@
 #   make bench  build in release mode and run the benchmarks
 
 PACKAGES := cmake g++ make pkg-config libsdl2-dev libfreetype-dev libpng-dev libgtest-dev \
-            libbenchmark-dev fonts-wine fonts-dejavu-core binutils-mingw-w64-x86-64 librsvg2-bin \
+            libbenchmark-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra binutils-mingw-w64-x86-64 librsvg2-bin \
             xvfb xauth xdotool x11-utils morse2ascii
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release

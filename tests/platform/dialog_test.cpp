@@ -139,3 +139,34 @@ TEST_F(DialogTest, MapDialogRectUsesTheSameUnits) {
 }
 
 }  // namespace
+
+// DialogBoxParamA runs the dialog in a loop of its own; each queued action runs when that
+// loop waits for input.
+TEST_F(DialogTest, DialogBoxRunsOverItsDisabledOwnerUntilEndDialogAndAnswersMinusOneWhenItCannot) {
+    static HWND owner;
+    owner = test::CreateListeningWindow();
+    auto proc = [](HWND dlg, UINT msg, WPARAM wParam, LPARAM) -> INT_PTR {
+        if (msg != WM_COMMAND) return msg == WM_INITDIALOG;
+        EndDialog(dlg, LOWORD(wParam) == IDCANCEL ? 3 : 7);
+        return TRUE;
+    };
+    auto run = [&] { return DialogBoxParamA(nullptr, MAKEINTRESOURCEA(IDD_CONTROLS), owner, proc, 0); };
+    backend->actions.push_back([] {
+        EXPECT_FALSE(IsWindowEnabled(owner));
+        POINT p = test::CentreOf(GetDlgItem(platform::ModalStack().back(), IDC_SERIAL));
+        platform::InjectStylusDown(p);
+        platform::InjectStylusUp(p);
+    });
+    EXPECT_EQ(run(), 7);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    EXPECT_TRUE(platform::ModalStack().empty());
+    backend->actions.push_back([] { platform::InjectKey(VK_ESCAPE, true); });
+    EXPECT_EQ(run(), 3);
+    EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(999), owner, proc, 0), -1);
+    // Asked to quit meanwhile, the dialog never ended; the quit is left for the loop outside.
+    backend->actions.push_back([] { PostQuitMessage(5); });
+    EXPECT_EQ(run(), -1);
+    MSG msg;
+    EXPECT_FALSE(GetMessageW(&msg, nullptr, 0, 0));
+    EXPECT_EQ(msg.wParam, 5u);
+}
