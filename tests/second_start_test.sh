@@ -1,9 +1,9 @@
 #!/bin/sh
 # A second start while a copy runs on the same display: the running copy comes to the
 # front (here: from unmapped to viewable), the second ends with code 0, one window stays.
-#   second_start_test.sh PROGRAM      (run inside xvfb-run)
+#   second_start_test.sh PROGRAM [TITLE]   (run inside xvfb-run; TITLE: the host window's)
 set -u
-program=$1
+program=$1 title=${2:-Zephtor}
 . "$(dirname "$0")/windowed_helpers.sh"
 
 "$program" > "$scratch/first" 2>&1 &
@@ -19,6 +19,6 @@ i=0
 while [ $i -lt 50 ] && ! viewable; do sleep 0.1; i=$((i + 1)); done
 alive $first && pass "the first copy still runs" || fail "the first copy is gone"
 viewable && pass "the first copy was brought forward" || fail "the first copy stayed hidden"
-[ "$(xdotool search --name '^Zephtor$' | wc -l)" = 1 ] && pass "exactly one window" || fail "more than one window"
+[ "$(xdotool search --name "^$title\$" | wc -l)" = 1 ] && pass "exactly one window" || fail "more than one window"
 
 finish
