@@ -97,5 +97,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HWND background = CreateBackground();
     if (!background) return kSetupFailed;
     ShowWindow(background, SW_SHOWMAXIMIZED);
-    return LicenseAccepted(background) ? 0 : kSetupFailed;
+    if (!LicenseAccepted(background)) return kSetupFailed;
+    return HandOverToApplicationManager() ? 0 : kSetupFailed;
 }

@@ -24,3 +24,7 @@ INT_PTR CALLBACK LicensePageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lPar
 
 // Asks whether to quit before anything is installed; true when the answer is yes.
 bool ConfirmExit(HWND page);
+
+// Warns about reinstalling, then starts the Application Manager on the setup.ini of the
+// folder Setup runs from. False, after saying why, when it cannot be started.
+bool HandOverToApplicationManager();
