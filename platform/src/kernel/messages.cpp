@@ -384,10 +384,13 @@ LRESULT DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLORLISTBOX: {
+        // Fields and lists are the window colour; the rest stand on the face colour (the
+        // two are the same on the handheld, white).
+        int background = msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORLISTBOX ? COLOR_WINDOW : COLOR_BTNFACE;
         HDC hdc = reinterpret_cast<HDC>(wParam);
         SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
-        SetBkColor(hdc, GetSysColor(COLOR_WINDOW));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        SetBkColor(hdc, GetSysColor(background));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
     }
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) SetFocus(hwnd);
