@@ -9,10 +9,14 @@ namespace platform {
 
 inline std::vector<uint8_t> WaveFile(const std::vector<uint8_t>& samples, uint32_t rate, uint32_t bits) {
     std::vector<uint8_t> file;
+    file.reserve(44 + samples.size() + 1);
     auto put = [&file](uint32_t v, int bytes) {
         for (int i = 0; i < bytes; ++i) file.push_back(uint8_t(v >> (8 * i)));
     };
-    auto tag = [&file](const char* t) { file.insert(file.end(), t, t + 4); };
+    // Byte by byte: GCC 12's optimiser takes an insert of the four letters for an overflow.
+    auto tag = [&file](const char* t) {
+        for (int i = 0; i < 4; ++i) file.push_back(uint8_t(t[i]));
+    };
     uint32_t pad = samples.size() & 1;  // chunks are padded to an even length
     uint32_t block = bits / 8;
     tag("RIFF"), put(uint32_t(36 + samples.size() + pad), 4), tag("WAVE");
