@@ -40,10 +40,11 @@ wait_for_briefly() {
   done
   return 1
 }
+# The window of process $1 once it bears the title $2 (default Zephtor).
 window_of() {
   i=0
   while [ $i -lt 50 ]; do
-    w=$(xdotool search --pid "$1" --name '^Zephtor$' 2>/dev/null | head -n 1)
+    w=$(xdotool search --pid "$1" --name "^${2:-Zephtor}\$" 2>/dev/null | head -n 1)
     [ -n "$w" ] && { echo "$w"; return 0; }
     sleep 0.1; i=$((i + 1))
   done

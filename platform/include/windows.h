@@ -243,6 +243,21 @@ struct DLGITEMTEMPLATE {
 typedef const DLGTEMPLATE* LPCDLGTEMPLATE;
 
 struct STARTUPINFOW { DWORD cb; };
+
+#define MAX_PATH 260
+struct FILETIME { DWORD dwLowDateTime; DWORD dwHighDateTime; };
+struct WIN32_FIND_DATAA {
+    DWORD dwFileAttributes;
+    FILETIME ftCreationTime;
+    FILETIME ftLastAccessTime;
+    FILETIME ftLastWriteTime;
+    DWORD nFileSizeHigh;
+    DWORD nFileSizeLow;
+    DWORD dwReserved0;
+    DWORD dwReserved1;
+    CHAR cFileName[MAX_PATH];
+    CHAR cAlternateFileName[14];
+};
 struct PROCESS_INFORMATION {
     HANDLE hProcess;
     HANDLE hThread;
@@ -567,7 +582,17 @@ struct PROCESS_INFORMATION {
 #define SPI_SETSIPINFO 224
 #define ERROR_SUCCESS 0
 #define ERROR_FILE_NOT_FOUND 2
+#define ERROR_PATH_NOT_FOUND 3
+#define ERROR_ACCESS_DENIED 5
 #define ERROR_INVALID_HANDLE 6
+#define ERROR_NO_MORE_FILES 18
+#define ERROR_GEN_FAILURE 31
+#define ERROR_FILE_EXISTS 80
+#define ERROR_DISK_FULL 112
+#define ERROR_DIR_NOT_EMPTY 145
+#define ERROR_ALREADY_EXISTS 183
+#define ERROR_FILENAME_EXCED_RANGE 206
+#define ERROR_ENVVAR_NOT_FOUND 203
 #define ERROR_INVALID_PARAMETER 87
 #define ERROR_MORE_DATA 234
 
@@ -732,6 +757,37 @@ HFONT CreateFontIndirectA(const LOGFONTA* logFont);
 BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int count);
 int DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format);
 DWORD GetCurrentDirectoryA(DWORD bufferLength, LPSTR buffer);
+
+// files, folders, the environment and profile (INI) files
+#define GENERIC_READ 0x80000000L
+#define GENERIC_WRITE 0x40000000L
+#define CREATE_NEW 1
+#define CREATE_ALWAYS 2
+#define OPEN_EXISTING 3
+#define FILE_ATTRIBUTE_DIRECTORY 0x10
+#define FILE_ATTRIBUTE_NORMAL 0x80
+#define INVALID_FILE_ATTRIBUTES ((DWORD)-1)
+#define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
+#define MOVEFILE_REPLACE_EXISTING 1
+#define SYMBOLIC_LINK_FLAG_DIRECTORY 1
+#define FORMAT_MESSAGE_FROM_SYSTEM 0x1000
+#define FORMAT_MESSAGE_IGNORE_INSERTS 0x200
+DWORD GetEnvironmentVariableA(LPCSTR name, LPSTR buffer, DWORD size);
+DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR fallback, LPSTR buffer, DWORD size, LPCSTR file);
+DWORD GetFileAttributesA(LPCSTR path);
+BOOL CreateDirectoryA(LPCSTR path, void* security);
+BOOL RemoveDirectoryA(LPCSTR path);
+BOOL DeleteFileA(LPCSTR path);
+BOOL CopyFileA(LPCSTR existing, LPCSTR copy, BOOL failIfExists);
+BOOL MoveFileExA(LPCSTR existing, LPCSTR moved, DWORD flags);
+BYTE CreateSymbolicLinkA(LPCSTR link, LPCSTR target, DWORD flags);
+HANDLE FindFirstFileA(LPCSTR pattern, WIN32_FIND_DATAA* found);
+BOOL FindNextFileA(HANDLE search, WIN32_FIND_DATAA* found);
+BOOL FindClose(HANDLE search);
+HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD share, void* security, DWORD disposition, DWORD flags,
+                   HANDLE templateFile);
+BOOL WriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, void* overlapped);
+DWORD FormatMessageA(DWORD flags, LPCVOID source, DWORD id, DWORD language, LPSTR buffer, DWORD size, void* args);
 
 // processes
 UINT WinExec(LPCSTR commandLine, UINT show);

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "automation/driver.h"
 #include "backend/headless.h"
@@ -16,9 +17,18 @@
 #include "gdi/gdi.h"
 #include "resources/resources.h"
 #include "system/instance.h"
+#include "system/process.h"
 #include "system/sound.h"
 
 namespace {
+
+#ifdef PLATFORM_DESKTOP
+constexpr bool kDesktopProgram = true;
+constexpr int kDesktopWidth = PLATFORM_DESKTOP_WIDTH, kDesktopHeight = PLATFORM_DESKTOP_HEIGHT;
+#else
+constexpr bool kDesktopProgram = false;
+constexpr int kDesktopWidth = 0, kDesktopHeight = 0;
+#endif
 
 struct Options {
     bool headless = false;
@@ -26,14 +36,10 @@ struct Options {
     std::string script = "-";
     std::string recording;  // wave file of every sound played, or none
     int scale = 2;
-    SIZE desktop{800, 600};  // the desktop a desktop program is shown on
+    SIZE desktop{kDesktopWidth, kDesktopHeight};  // the desktop a desktop program is shown on
+    std::vector<std::string> arguments;  // a desktop program's own, for its command line
 };
 
-#ifdef PLATFORM_DESKTOP
-constexpr bool kDesktopProgram = true;
-#else
-constexpr bool kDesktopProgram = false;
-#endif
 
 std::string Name(const char* argv0) {
     std::string s = argv0 ? argv0 : "zephtor";
@@ -43,9 +49,11 @@ std::string Name(const char* argv0) {
 [[noreturn]] void Usage(const std::string& name, const std::string& problem) {
     if (!problem.empty()) std::cerr << name << ": " << problem << "\n";
     std::cerr << "usage: " << name << (kDesktopProgram ? " [--size WxH]" : "")
-              << " [--scale N] [--headless] [--script FILE] [--record-sound FILE]\n";
+              << " [--scale N] [--headless] [--script FILE] [--record-sound FILE]"
+              << (kDesktopProgram ? " [ARGUMENT ...]\n" : "\n");
     if (kDesktopProgram)
-        std::cerr << "  --size WxH     the size of the desktop in pixels (default 800x600)\n"
+        std::cerr << "  --size WxH     the size of the desktop in pixels (default " << kDesktopWidth << 'x'
+                  << kDesktopHeight << ")\n"
                   << "  --scale N      show the desktop N times larger (default 1)\n";
     else
         std::cerr << "  --scale N      show the 240 x 320 screen N times larger (default 2)\n";
@@ -90,9 +98,18 @@ Options Parse(int argc, char** argv) {
             if (!ParseSize(argv[++i], o.desktop)) Usage(name, "--size takes WIDTHxHEIGHT, each from 240 to 4096");
         } else if (a == "--help" || a == "-h") {
             Usage(name, "");
+        } else if (kDesktopProgram && a.rfind("--", 0) != 0) {
+            o.arguments.push_back(a);
         } else {
             Usage(name, "unknown option " + a);
         }
+    }
+    // A program another one starts (the setup program starts the Application Manager) is
+    // driven by the script this names, unless told otherwise.
+    const char* script = std::getenv("ZEPHTOR_SCRIPT");
+    if (!o.scripted && !o.headless && script && *script) {
+        o.headless = true;
+        o.script = script;
     }
     if (o.headless) o.scripted = true;
     return o;
@@ -149,8 +166,9 @@ int main(int argc, char** argv) {
         platform::StartInstanceListener(name);
     }
 #ifdef PLATFORM_DESKTOP
-    // The options are the platform's; the program is given an empty command line.
-    char commandLine[1] = {0};
+    // What is not an option is the program's own command line, quoted as Windows quotes it.
+    std::string line = platform::JoinWindowsArguments(options.arguments);
+    char* commandLine = line.data();
 #else
     WCHAR commandLine[1] = {0};
 #endif

@@ -16,6 +16,7 @@
 #include "backend/backend.h"
 #include "kernel/kernel.h"
 #include "kernel/utf.h"
+#include "system/files.h"
 
 extern char** environ;
 
@@ -58,6 +59,15 @@ bool Spawn(const std::vector<std::string>& args) {
     return posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0;
 }
 
+// As Windows looks for a bare program name in the caller's own folder first, so a program
+// finds its companions wherever they were unpacked; then the PATH. (Not the current folder:
+// what lies there is not ours to run.)
+std::string WithProgramDirectory(const std::string& program) {
+    if (program.find('/') != std::string::npos) return program;
+    std::string beside = ProgramDirectory() + "/" + program;
+    return access(beside.c_str(), X_OK) == 0 ? beside : program;
+}
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // One argument after the program name, from `at`; answers where the next one may start.
@@ -86,6 +96,32 @@ size_t ReadArgument(const std::string& line, size_t at, std::string& out) {
 }
 
 }  // namespace
+
+std::string JoinWindowsArguments(const std::vector<std::string>& args) {
+    std::string line;
+    for (const std::string& arg : args) {
+        if (!line.empty()) line.push_back(' ');
+        if (!arg.empty() && arg.find_first_of(" \t\"") == std::string::npos) {
+            line += arg;
+            continue;
+        }
+        line.push_back('"');
+        size_t slashes = 0;
+        for (char c : arg) {
+            if (c == '\\') {
+                ++slashes;
+            } else {
+                // Backslashes before a quote are doubled, and the quote escaped.
+                if (c == '"') line.append(slashes + 1, '\\');
+                slashes = 0;
+            }
+            line.push_back(c);
+        }
+        line.append(slashes, '\\');  // before the closing quote
+        line.push_back('"');
+    }
+    return line;
+}
 
 std::vector<std::string> SplitWindowsCommandLine(const std::string& line) {
     std::vector<std::string> args;
@@ -121,6 +157,7 @@ UINT WinExec(LPCSTR commandLine, UINT) {
     // Headless, a script sees what would start; it starts only when asked to.
     const char* run = std::getenv("ZEPHTOR_SETUP_RUN_APPMGR");
     bool start = !CurrentBackend().IsHeadless() || (run && std::string(run) == "1");
+    args[0] = WithProgramDirectory(args[0]);
     if (start && !Spawn(args)) return ERROR_FILE_NOT_FOUND;
     return 33;  // above 31: started
 }
@@ -145,4 +182,8 @@ BOOL CreateProcessW(LPCWSTR application, LPWSTR commandLine, void*, void*, BOOL,
     return TRUE;
 }
 
-BOOL CloseHandle(HANDLE) { return TRUE; }
+// Process handles hold nothing to free; file handles are closed.
+BOOL CloseHandle(HANDLE handle) {
+    if (!IsFileHandle(handle)) return TRUE;
+    return CloseFileHandle(handle) ? TRUE : FALSE;
+}

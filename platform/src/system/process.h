@@ -11,5 +11,8 @@ namespace platform {
 // where quotes group, "" inside quotes is a quote, and backslashes escape a quote only
 // (2n backslashes and a quote: n backslashes and a grouping quote; 2n+1: n and a quote).
 std::vector<std::string> SplitWindowsCommandLine(const std::string& line);
+// The arguments written as a Windows command line's arguments, so that splitting it
+// gives them back.
+std::string JoinWindowsArguments(const std::vector<std::string>& args);
 
 }  // namespace platform
