@@ -1,17 +1,22 @@
 # The two set-up commands of the README, and the others a developer uses.
-#   make run    install what is missing, build in release mode, start the program
-#   make test   install what is missing, build with sanitizers, run every test
-#   make bench  build in release mode and run the benchmarks
+#   make run        install what is missing, build in release mode, start the program
+#   make test       install what is missing, build with sanitizers, run every test
+#   make bench      build in release mode and run the benchmarks
+#   make install    build in release mode and install into PREFIX (/usr/local), under
+#                   DESTDIR when it is set
+#   make uninstall  remove what make install wrote (give the same DESTDIR), and the
+#                   folders it made if left empty
 
 PACKAGES := cmake g++ make pkg-config libsdl2-dev libfreetype-dev libpng-dev libgtest-dev \
             libbenchmark-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra binutils-mingw-w64-x86-64 librsvg2-bin \
-            xvfb xauth xdotool x11-utils morse2ascii
+            xvfb xauth xdotool x11-utils morse2ascii desktop-file-utils appstream
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 TEST := build/test
+PREFIX ?= /usr/local
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench deps release update-screenshots clean
+.PHONY: run test bench deps release install uninstall update-screenshots clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -25,6 +30,12 @@ deps:
 release: deps
 	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(RELEASE) -j$(JOBS)
+
+install: release
+	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE) --prefix "$(PREFIX)"
+
+uninstall:
+	DESTDIR="$(DESTDIR)" cmake -DBUILD=$(RELEASE) -P packaging/uninstall.cmake
 
 run: release
 	$(RELEASE)/device/zephtor
