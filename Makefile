@@ -6,6 +6,8 @@
 #                   DESTDIR when it is set
 #   make uninstall  remove what make install wrote (give the same DESTDIR), and the
 #                   folders it made if left empty
+#   make dist       build in release mode and lay out build/dist/zephtor-VERSION, the folder
+#                   a user installs from with the setup program, and its .tar.gz
 
 PACKAGES := cmake g++ make pkg-config libsdl2-dev libfreetype-dev libpng-dev libgtest-dev \
             libbenchmark-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra binutils-mingw-w64-x86-64 librsvg2-bin \
@@ -16,7 +18,7 @@ TEST := build/test
 PREFIX ?= /usr/local
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench deps release install uninstall update-screenshots clean
+.PHONY: run test bench deps release install uninstall dist update-screenshots clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -28,7 +30,7 @@ deps:
 	fi
 
 release: deps
-	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DZEPHTOR_DIST_DIR=$(CURDIR)/build/dist
 	cmake --build $(RELEASE) -j$(JOBS)
 
 install: release
@@ -36,6 +38,9 @@ install: release
 
 uninstall:
 	DESTDIR="$(DESTDIR)" cmake -DBUILD=$(RELEASE) -P packaging/uninstall.cmake
+
+dist: release
+	cmake --build $(RELEASE) --target dist
 
 run: release
 	$(RELEASE)/device/zephtor

@@ -1,5 +1,6 @@
 # Helpers of the installation: cmake_install.cmake includes this file and calls them at
-# install time, where CMAKE_INSTALL_PREFIX is the prefix installed to.
+# install time, where CMAKE_INSTALL_PREFIX is the prefix installed to; the configure step
+# uses zephtor_write_registry for the dist's registry.
 
 # zephtor_write_registry(<file> <program>): the registry that names <program> as the
 # Application Manager, in regedit's format: CR LF lines, backslashes and quotes escaped.
