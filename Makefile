@@ -1,17 +1,24 @@
 # The two set-up commands of the README, and the others a developer uses.
-#   make run    install what is missing, build in release mode, start the program
-#   make test   install what is missing, build with sanitizers, run every test
-#   make bench  build in release mode and run the benchmarks
+#   make run        install what is missing, build in release mode, start the program
+#   make test       install what is missing, build with sanitizers, run every test
+#   make bench      build in release mode and run the benchmarks
+#   make install    build in release mode and install into PREFIX (/usr/local), under
+#                   DESTDIR when it is set
+#   make uninstall  remove what make install wrote (give the same DESTDIR), and the
+#                   folders it made if left empty
+#   make dist       build in release mode and lay out build/dist/zephtor-VERSION, the folder
+#                   a user installs from with the setup program, and its .tar.gz
 
 PACKAGES := cmake g++ make pkg-config libsdl2-dev libfreetype-dev libpng-dev libgtest-dev \
             libbenchmark-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra binutils-mingw-w64-x86-64 librsvg2-bin \
-            xvfb xauth xdotool x11-utils morse2ascii
+            xvfb xauth xdotool x11-utils morse2ascii desktop-file-utils appstream
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 TEST := build/test
+PREFIX ?= /usr/local
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench deps release update-screenshots clean
+.PHONY: run test bench deps release install uninstall dist update-screenshots clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -23,8 +30,17 @@ deps:
 	fi
 
 release: deps
-	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DZEPHTOR_DIST_DIR=$(CURDIR)/build/dist
 	cmake --build $(RELEASE) -j$(JOBS)
+
+install: release
+	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE) --prefix "$(PREFIX)"
+
+uninstall:
+	DESTDIR="$(DESTDIR)" cmake -DBUILD=$(RELEASE) -P packaging/uninstall.cmake
+
+dist: release
+	cmake --build $(RELEASE) --target dist
 
 run: release
 	$(RELEASE)/device/zephtor

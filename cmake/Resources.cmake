@@ -46,6 +46,20 @@ function(zephtor_svg_icon_sized out svg ico size depth)
   set(${out} ${${out}} ${ico} PARENT_SCOPE)
 endfunction()
 
+# zephtor_svg_png(<out-var> <svg> <png> <size>): a square picture of that size, as the
+# desktop's icon themes take them.
+function(zephtor_svg_png out svg png size)
+  get_filename_component(dir ${png} DIRECTORY)
+  add_custom_command(
+    OUTPUT ${png}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+    COMMAND ${RSVG_CONVERT} --width=${size} --height=${size} ${svg} -o ${png}
+    DEPENDS ${svg}
+    COMMENT "Rendering ${png} (${size} x ${size})"
+    VERBATIM)
+  set(${out} ${${out}} ${png} PARENT_SCOPE)
+endfunction()
+
 # zephtor_embed_resources(<target> <rc-file> [DEPENDS files...] [INCLUDE dirs...])
 # Compiles the .rc and links its image into <target> as the program's own resources.
 function(zephtor_embed_resources target rc)

@@ -46,23 +46,32 @@ std::string Name(const char* argv0) {
     return s.substr(s.rfind('/') + 1);
 }
 
+// Help goes to standard output and ends well; a mistake goes to standard error with
+// status 2, so a script that passes a bad option notices.
 [[noreturn]] void Usage(const std::string& name, const std::string& problem) {
-    if (!problem.empty()) std::cerr << name << ": " << problem << "\n";
-    std::cerr << "usage: " << name << (kDesktopProgram ? " [--size WxH]" : "")
-              << " [--scale N] [--headless] [--script FILE] [--record-sound FILE]"
-              << (kDesktopProgram ? " [ARGUMENT ...]\n" : "\n");
+    std::ostream& out = problem.empty() ? std::cout : std::cerr;
+    if (!problem.empty()) out << name << ": " << problem << "\n";
+    out << "usage: " << name << (kDesktopProgram ? " [--size WxH]" : "")
+        << " [--scale N] [--headless] [--script FILE] [--record-sound FILE]"
+        << (kDesktopProgram ? " [ARGUMENT ...]\n" : "\n") << "       " << name << " --help | --version\n";
     if (kDesktopProgram)
-        std::cerr << "  --size WxH     the size of the desktop in pixels (default " << kDesktopWidth << 'x'
-                  << kDesktopHeight << ")\n"
-                  << "  --scale N      show the desktop N times larger (default 1)\n";
+        out << "  --size WxH     the size of the desktop in pixels (default " << kDesktopWidth << 'x' << kDesktopHeight
+            << ")\n"
+            << "  --scale N      show the desktop N times larger (default 1)\n";
     else
-        std::cerr << "  --scale N      show the 240 x 320 screen N times larger (default 2)\n";
-    std::cerr
-              << "  --headless     run without a window or sound; input comes from the script\n"
-              << "  --script FILE  read commands from FILE ('-' or none: standard input)\n"
-              << "  --record-sound FILE\n"
-              << "                 also write every sound played, in order, to one wave file\n";
+        out << "  --scale N      show the 240 x 320 screen N times larger (default 2)\n";
+    out << "  --headless     run without a window or sound; input comes from the script\n"
+        << "  --script FILE  read commands from FILE ('-' or none: standard input)\n"
+        << "  --record-sound FILE\n"
+        << "                 also write every sound played, in order, to one wave file\n"
+        << "  --help         print this help and exit\n"
+        << "  --version      print the program's name and version and exit\n";
     std::exit(problem.empty() ? 0 : 2);
+}
+
+[[noreturn]] void Version(const std::string& name) {
+    std::cout << name << " " << ZEPHTOR_VERSION << "\n";
+    std::exit(0);
 }
 
 // "WxH", each from 240 to 4096 pixels.
@@ -98,6 +107,8 @@ Options Parse(int argc, char** argv) {
             if (!ParseSize(argv[++i], o.desktop)) Usage(name, "--size takes WIDTHxHEIGHT, each from 240 to 4096");
         } else if (a == "--help" || a == "-h") {
             Usage(name, "");
+        } else if (a == "--version") {
+            Version(name);
         } else if (kDesktopProgram && a.rfind("--", 0) != 0) {
             o.arguments.push_back(a);
         } else {

@@ -12,6 +12,7 @@ struct Package {
     std::string component;
     std::string version;
     std::string description;
+    std::string appId;  // names the menu entry, as the desktop's menus expect (may be empty)
     std::vector<std::string> files;
 };
 

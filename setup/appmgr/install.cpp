@@ -143,8 +143,10 @@ bool InstallMenuEntry(const Package& package, const Places& places, std::string&
     }
     std::string entry = "[Desktop Entry]\nType=Application\nName=" + package.component + "\nComment=" +
                         package.description + "\nExec=" + ExecValue(program) + "\nIcon=" + name +
-                        "\nTerminal=false\nCategories=Education;Science;Electronics;\n";
-    return WriteIntoPlace(entry, places.data + "/applications/" + name + ".desktop", why);
+                        "\nTerminal=false\nCategories=Education;Electronics;Engineering;\n";
+    // Named as the installed system's entry is, so that one replaces the other in menus.
+    std::string id = package.appId.empty() ? name : package.appId;
+    return WriteIntoPlace(entry, places.data + "/applications/" + id + ".desktop", why);
 }
 
 bool InstallIcons(const Package& package, const Places& places, std::string& why) {

@@ -49,6 +49,13 @@ std::string FolderOf(const std::string& file) {
     return slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash);
 }
 
+// An id names a file of the menu: letters, digits, '.', '-' and '_' only.
+bool IsEntryId(const std::string& id) {
+    return id.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.-_") ==
+               std::string::npos &&
+           id.find_first_not_of('.') != std::string::npos;
+}
+
 std::string Lower(std::string s) {
     for (char& c : s)
         if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
@@ -66,6 +73,7 @@ bool ReadPackage(const std::string& setupIni, Package& package, std::string& why
     package.component = Value(setupIni, "CEAppManager", "Component");
     package.version = Value(setupIni, "CEAppManager", "Version");
     package.description = Value(setupIni, package.component, "Description");
+    package.appId = Value(setupIni, package.component, "AppId");
     package.files = SplitList(Value(setupIni, package.component, "Files"));
     std::string name = Lower(package.component);
     if (name.empty() || !StaysInside(name) || name.find('/') != std::string::npos) {
@@ -75,6 +83,10 @@ bool ReadPackage(const std::string& setupIni, Package& package, std::string& why
     // The component's program is the file of its name.
     if (std::find(package.files.begin(), package.files.end(), name) == package.files.end()) {
         why = setupIni + " does not list the program " + name + " among the files of " + package.component + ".";
+        return false;
+    }
+    if (!package.appId.empty() && !IsEntryId(package.appId)) {
+        why = setupIni + " gives " + package.component + " the id " + package.appId + ", which cannot name a menu entry.";
         return false;
     }
     for (const std::string& file : package.files) {

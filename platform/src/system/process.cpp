@@ -37,7 +37,9 @@ bool IsHelpViewer(const std::u16string& app) {
     return lower == u"peghelp.exe" || lower == u"peghelp";
 }
 
-// "Zephtor.htm#DCOhmsLaw" becomes file:///<program dir>/Zephtor.htm#DCOhmsLaw.
+// "Zephtor.htm#DCOhmsLaw" becomes file:///<dir>/Zephtor.htm#DCOhmsLaw. <dir> is the
+// program's own folder when the file is there (a build tree, a copy installed by the
+// Application Manager), else <prefix>/share/zephtor for a program in <prefix>/bin.
 std::string HelpUrl(const std::string& commandLine) {
     std::string file = commandLine, anchor;
     size_t hash = commandLine.find('#');
@@ -45,7 +47,12 @@ std::string HelpUrl(const std::string& commandLine) {
         file = commandLine.substr(0, hash);
         anchor = commandLine.substr(hash);
     }
-    if (file.empty() || file[0] != '/') file = ProgramDirectory() + "/" + file;
+    if (file.empty() || file[0] != '/') {
+        std::string programDir = ProgramDirectory();
+        std::string beside = programDir + "/" + file;
+        std::string prefix = programDir.substr(0, programDir.rfind('/'));
+        file = access(beside.c_str(), F_OK) == 0 ? beside : prefix + "/share/zephtor/" + file;
+    }
     return "file://" + file + anchor;
 }
 
