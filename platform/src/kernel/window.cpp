@@ -194,7 +194,8 @@ RECT FrameInsetsFor(DWORD style, bool dialog) {
 }
 
 RECT FrameInsets(const Window& w) {
-    if (w.parent || w.shellChrome) return RECT{0, 0, 0, 0};
+    // Every drawing asks this of each window above it: the handheld's answer comes first.
+    if (w.parent || w.shellChrome || !IsDesktop()) return RECT{0, 0, 0, 0};
     RECT insets = FrameInsetsFor(w.style, IsDialogWindow(w));
     // A maximised window's frame lies beyond the screen's edges; its caption stays.
     if (w.maximized) insets = RECT{0, insets.top - insets.left, 0, 0};
