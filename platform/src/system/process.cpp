@@ -23,13 +23,6 @@ extern char** environ;
 namespace platform {
 namespace {
 
-std::string ProgramDirectory() {
-    char path[PATH_MAX];
-    ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0) return ".";
-    std::string s(path, size_t(n));
-    return s.substr(0, s.rfind('/'));
-}
 
 bool IsHelpViewer(const std::u16string& app) {
     std::u16string lower;
@@ -103,6 +96,14 @@ size_t ReadArgument(const std::string& line, size_t at, std::string& out) {
 }
 
 }  // namespace
+
+std::string ProgramDirectory() {
+    char path[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) return ".";
+    std::string s(path, size_t(n));
+    return s.substr(0, s.rfind('/'));
+}
 
 std::string JoinWindowsArguments(const std::vector<std::string>& args) {
     std::string line;

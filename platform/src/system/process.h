@@ -14,5 +14,7 @@ std::vector<std::string> SplitWindowsCommandLine(const std::string& line);
 // The arguments written as a Windows command line's arguments, so that splitting it
 // gives them back.
 std::string JoinWindowsArguments(const std::vector<std::string>& args);
+// The folder of the running program's executable (links followed).
+std::string ProgramDirectory();
 
 }  // namespace platform

@@ -4,6 +4,8 @@
 // empty registry; a malformed one is reported with its name and line and reads as empty.
 #include "system/registry.h"
 
+#include "system/process.h"
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -152,12 +154,8 @@ std::string RegistryFilePath() {
     for (std::string dir; std::getline(list, dir, ':');)
         if (!dir.empty() && exists(dir + tail)) return dir + tail;
     // An installation keeps its configuration beside its programs: PREFIX/etc for PREFIX/bin.
-    char self[4096];
-    ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n <= 0) return "";
-    std::string exe(self, size_t(n));
-    std::string prefix = exe.substr(0, exe.rfind('/'));
-    prefix = prefix.substr(0, prefix.rfind('/'));
+    std::string programs = ProgramDirectory();
+    std::string prefix = programs.substr(0, programs.rfind('/'));
     std::string installed = prefix + "/etc/xdg" + tail;
     return exists(installed) ? installed : "";
 }
