@@ -4,6 +4,7 @@
 // MessageBoxW runs its own loop; whenever that loop waits for input, the next action
 // queued on the backend runs. The actions only inject input: the box's loop itself
 // must take it from the queue and handle it.
+#include "gdi/gdi.h"
 #include "kernel/internal.h"
 #include "support.h"
 
@@ -92,6 +93,17 @@ INSTANTIATE_TEST_SUITE_P(Buttons, MessageBoxTapTest,
                                            TapCase{"Cancel", MB_OKCANCEL, IDCANCEL},
                                            TapCase{"NoBesideAQuestionIcon", MB_YESNO | MB_ICONQUESTION, IDNO}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MessageBoxTest, LeavesNoDrawingObjectsBehind) {
+    ThenTap(IDOK);
+    MessageBoxW(owner, u"Warm up", u"Ohms", MB_OK | MB_ICONQUESTION);
+    size_t before = platform::LiveGdiObjects();
+    for (int i = 0; i < 20; ++i) {
+        ThenTap(IDOK);
+        MessageBoxW(owner, u"Again", u"Ohms", MB_OK | MB_ICONQUESTION);
+    }
+    EXPECT_EQ(platform::LiveGdiObjects(), before);
+}
 
 TEST_F(MessageBoxTest, ShowsOnlyTheButtonsOfItsType) {
     std::vector<int> present;

@@ -4,7 +4,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
+#include <limits>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <sstream>
 
@@ -28,12 +32,17 @@ std::string Quote(const std::u16string& text) {
     return out + "\"";
 }
 
-bool ParseInt(const std::string& s, long& value) {
-    if (s.empty()) return false;
-    char* end = nullptr;
-    value = std::strtol(s.c_str(), &end, 10);
-    return end && *end == 0;
+// A number is read whole and within its range, or not at all: "66545" is no control id,
+// and a NUL inside a word does not end it early.
+bool ParseNumber(const std::string& s, long min, long max, long& value) {
+    const char* end = s.data() + s.size();
+    auto [stop, error] = std::from_chars(s.data(), end, value);
+    return error == std::errc() && stop == end && value >= min && value <= max;
 }
+
+// Control ids are 16-bit: a WORD, or the same written as a short (-1 for 0xFFFF).
+constexpr long kIdMin = -32768, kIdMax = 65535;
+constexpr long kIndexMax = std::numeric_limits<int>::max();
 
 // The program's screen now shown: the topmost program window that is not a message box
 // (a modal dialog, such as a desktop program's page, is a screen).
@@ -120,23 +129,35 @@ void ListControls(std::ostream& out, HWND root) {
 
 bool LineReader::Next(std::string& line, bool block) {
     for (;;) {
-        size_t nl = buffer_.find('\n');
+        // Only what came since the last look is searched for the line's end.
+        size_t nl = buffer_.find('\n', scanned_);
         if (nl != std::string::npos) {
             line = buffer_.substr(0, nl);
             buffer_.erase(0, nl + 1);
+            scanned_ = 0;
             if (!line.empty() && line.back() == '\r') line.pop_back();
             return true;
+        }
+        scanned_ = buffer_.size();
+        if (buffer_.size() > kMaxLine) {
+            error_ = "a line of the script is longer than " + std::to_string(kMaxLine) + " bytes";
+            ended_ = true;
+            buffer_.clear();
+            return false;
         }
         if (ended_) {
             if (buffer_.empty()) return false;
             line.swap(buffer_);
             buffer_.clear();
+            scanned_ = 0;
             return true;
         }
         pollfd p{fd_, POLLIN, 0};
         if (!block && poll(&p, 1, 0) <= 0) return false;
         char chunk[4096];
         ssize_t n = read(fd_, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) error_ = std::string("cannot read the script: ") + std::strerror(errno);
         if (n <= 0) ended_ = true;
         else buffer_.append(chunk, size_t(n));
     }
@@ -173,6 +194,7 @@ ScriptDriver::Result ScriptDriver::Run(bool block) {
         }
         std::string line;
         if (!reader_.Next(line, block)) {
+            if (!reader_.Error().empty()) Fail(reader_.Error());
             if (!reader_.AtEnd()) return Result::Idle;
             if (!ModalStack().empty()) Fail("the script ended while a message box or dialog was open");
             return Result::Ended;
@@ -226,17 +248,20 @@ void ScriptDriver::Execute(const std::string& raw) {
     std::istringstream args(rest);
     std::vector<std::string> words;
     for (std::string w; args >> w;) words.push_back(w);
-    auto number = [&](size_t i, const char* what) {
+    auto number = [&](size_t i, const char* what, long min, long max) {
         long v;
-        if (i >= words.size() || !ParseInt(words[i], v)) Fail(cmd + ": " + what + " must be a number");
+        if (i >= words.size() || !ParseNumber(words[i], min, max, v))
+            Fail(cmd + ": " + what + " must be a number from " + std::to_string(min) + " to " + std::to_string(max));
         return v;
     };
+    auto id = [&](size_t i) { return int(number(i, "ID", kIdMin, kIdMax)); };
+    auto index = [&](size_t i, const char* what) { return int(number(i, what, 0, kIndexMax)); };
     if (cmd == "menu" && words.size() == 1) {
-        Menu(unsigned(number(0, "ID")));
+        Menu(unsigned(number(0, "ID", 0, 0xFFFF)));
     } else if (cmd == "tap" && words.size() == 2) {
-        Tap(POINT{LONG(number(0, "X")), LONG(number(1, "Y"))});
+        Tap(POINT{LONG(index(0, "X")), LONG(index(1, "Y"))});
     } else if (cmd == "tap" && words.size() == 1) {
-        HWND h = FindControl(int(number(0, "ID")));
+        HWND h = FindControl(id(0));
         if (!h) Fail("no visible control " + words[0]);
         Tap(CentreOf(h));
     } else if (cmd == "type") {
@@ -249,13 +274,14 @@ void ScriptDriver::Execute(const std::string& raw) {
         InjectKey(it->second, false);
         injected_ = true;
     } else if (cmd == "select" && words.size() == 2) {
-        QueueStepsOf(unsigned(number(0, "ID")), kMsgItemTapPoint, int(number(1, "N")), "item");
+        QueueStepsOf(unsigned(id(0)), kMsgItemTapPoint, index(1, "N"), "item");
     } else if (cmd == "header" && words.size() == 2) {
-        QueueStepsOf(unsigned(number(0, "ID")), kMsgHeaderTapPoint, int(number(1, "C")), "header");
+        QueueStepsOf(unsigned(id(0)), kMsgHeaderTapPoint, index(1, "C"), "header");
     } else if (cmd == "tab" && words.size() == 1) {
+        int n = index(0, "N");
         HWND tabs = FindByClass(CurrentScreenWindow(), u"SysTabControl32");
         if (!tabs) Fail("the current screen has no tabs");
-        QueueStepsOf(unsigned(Get(tabs).id), kMsgItemTapPoint, int(number(0, "N")), "tab");
+        QueueStepsOf(unsigned(Get(tabs).id), kMsgItemTapPoint, n, "tab");
     } else if (cmd == "done" && words.empty()) {
         auto ok = DoneButtonTapPoint();
         if (!ok) Fail("the navigation bar shows no ok button");
@@ -287,7 +313,7 @@ void ScriptDriver::Execute(const std::string& raw) {
 
 void ScriptDriver::PrintText(const std::string& arg) {
     long id;
-    if (!ParseInt(arg, id)) Fail("text: ID must be a number");
+    if (!ParseNumber(arg, kIdMin, kIdMax, id)) Fail("text: ID must be a number from -32768 to 65535");
     HWND h = FindControl(int(id));
     if (!h) Fail("no visible control " + arg);
     out_ << "text " << id << ' ' << Quote(WindowTextOf(h)) << std::endl;
@@ -296,7 +322,7 @@ void ScriptDriver::PrintText(const std::string& arg) {
 // The resource a picture shows and where the picture lies in its parent's client area.
 void ScriptDriver::PrintImage(const std::string& arg) {
     long id;
-    if (!ParseInt(arg, id)) Fail("image: ID must be a number");
+    if (!ParseNumber(arg, kIdMin, kIdMax, id)) Fail("image: ID must be a number from -32768 to 65535");
     HWND h = FindControl(int(id));
     if (!h) Fail("no visible control " + arg);
     HANDLE picture = reinterpret_cast<HANDLE>(SendMessageW(h, STM_GETIMAGE, IMAGE_BITMAP, 0));
@@ -312,7 +338,7 @@ void ScriptDriver::PrintImage(const std::string& arg) {
 
 void ScriptDriver::PrintItems(const std::string& arg) {
     long id;
-    if (!ParseInt(arg, id)) Fail("items: ID must be a number");
+    if (!ParseNumber(arg, kIdMin, kIdMax, id)) Fail("items: ID must be a number from -32768 to 65535");
     HWND h = FindControl(int(id));
     if (!h) Fail("no visible control " + arg);
     ItemsReply reply;
@@ -338,6 +364,13 @@ void ScriptDriver::Dump() {
     if (focus) out_ << "focus " << short(Get(focus).id) << '\n';
     else out_ << "focus none\n";
     if (screen) ListControls(out_, screen);
+    // An open popup menu takes the next tap: a script sees which items it offers.
+    if (const auto* items = OpenPopupItems()) {
+        out_ << "popup";
+        for (const MenuItem& item : *items)
+            if (!(item.flags & MF_SEPARATOR)) out_ << ' ' << item.id << ' ' << Quote(item.text);
+        out_ << '\n';
+    }
     out_ << "end" << std::endl;
 }
 

@@ -19,11 +19,17 @@ public:
     bool Next(std::string& line, bool block);
     bool AtEnd() const { return ended_ && buffer_.empty(); }
     int Fd() const { return fd_; }
+    // Why the script cannot be read on (empty while it can): a read error, or a line
+    // longer than any command needs, which is refused rather than gathered without end.
+    const std::string& Error() const { return error_; }
+    static constexpr size_t kMaxLine = 64 * 1024;
 
 private:
     int fd_;
     std::string buffer_;
+    size_t scanned_ = 0;  // how much of the buffer holds no line end
     bool ended_ = false;
+    std::string error_;
 };
 
 class ScriptDriver {

@@ -228,6 +228,11 @@ int BitmapDepth(HBITMAP bitmap) {
     return obj && obj->kind == GdiObject::Bitmap ? obj->depth : 0;
 }
 
+size_t LiveGdiObjects() {
+    const auto& objects = G().objects;
+    return size_t(std::count_if(objects.begin(), objects.end(), [](const auto& o) { return !o.second->stock; }));
+}
+
 void ResetGdi() {
     auto& g = G();
     g.dcs.clear();

@@ -87,5 +87,8 @@ void BlitSurfaceKeyed(HDC hdc, int x, int y, const Surface& src, int srcX, int s
 
 bool WritePng(const Surface& surface, const std::string& path);
 void ResetGdi();
+// The GDI objects a program made and has not deleted (stock and shared ones left out): a
+// count that grows with each use of something leaks.
+size_t LiveGdiObjects();
 
 }  // namespace platform

@@ -124,6 +124,9 @@ const IconImage* IconImageFor(HICON icon, int preferredSize) {
 bool WritePng(const Surface& surface, const std::string& path) {
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
+    // Made before libpng can jump back to the setjmp below: a jump must not pass over the
+    // making of an object that needs destroying.
+    std::vector<png_byte> row(size_t(surface.width) * 3);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!png || !info || setjmp(png_jmpbuf(png))) {
@@ -135,7 +138,6 @@ bool WritePng(const Surface& surface, const std::string& path) {
     png_set_IHDR(png, info, png_uint_32(surface.width), png_uint_32(surface.height), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    std::vector<png_byte> row(size_t(surface.width) * 3);
     for (int y = 0; y < surface.height; ++y) {
         for (int x = 0; x < surface.width; ++x) {
             uint32_t p = surface.pixels[size_t(y) * size_t(surface.width) + size_t(x)];

@@ -367,6 +367,11 @@ std::optional<POINT> OpenPopupTapPoint(UINT command) {
     return std::nullopt;
 }
 
+const std::vector<MenuItem>* OpenPopupItems() {
+    HWND popup = Shell().popup;
+    return popup ? MenuItems(StateOf<PopupState>(popup).menu) : nullptr;
+}
+
 void RegisterMenuBarClass() {
     RegisterSystemClass(kBarClass, BarProc, nullptr);
     RegisterSystemClass(kPopupClass, PopupProc, nullptr);

@@ -4,6 +4,9 @@
 #include <windows.h>
 
 #include <optional>
+#include <vector>
+
+#include "resources/resources.h"
 
 namespace platform {
 
@@ -15,6 +18,8 @@ HWND ForegroundScreen();
 std::optional<POINT> MenuBarTapPoint(UINT command);
 std::optional<POINT> OpenPopupTapPoint(UINT command);
 std::optional<POINT> DoneButtonTapPoint();
+// The items of the popup menu now open, if one is.
+const std::vector<MenuItem>* OpenPopupItems();
 // A tap outside an open popup menu closes it and goes no further.
 bool PopupSwallowsTap(POINT screen);
 
