@@ -13,9 +13,12 @@ public:
     bool IsHeadless() const override { return true; }
 };
 
+// Never destroyed at exit: when the X server goes away, Xlib ends the program from inside
+// its error handler, and closing the window then would wait for that server for ever. The
+// normal end closes the backend itself (SetBackend(nullptr)).
 std::unique_ptr<Backend>& Slot() {
-    static std::unique_ptr<Backend> backend = std::make_unique<NoBackend>();
-    return backend;
+    static auto* backend = new std::unique_ptr<Backend>(std::make_unique<NoBackend>());
+    return *backend;
 }
 
 }  // namespace
