@@ -8,14 +8,19 @@
 #                   folders it made if left empty
 #   make dist       build in release mode and lay out build/dist/zephtor-VERSION, the folder
 #                   a user installs from with the setup program, and its .tar.gz
+#   make fuzz       build the libFuzzer targets with clang (build/fuzz)
+#   make fuzz-smoke run each fuzzer for FUZZ_SECONDS (3) from its corpus; part of make test
 
 PACKAGES := cmake g++ make pkg-config libsdl2-dev libfreetype-dev libpng-dev libgtest-dev \
             libbenchmark-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra binutils-mingw-w64-x86-64 librsvg2-bin \
-            xvfb xauth xdotool x11-utils morse2ascii desktop-file-utils appstream
+            xvfb xauth xdotool x11-utils morse2ascii desktop-file-utils appstream clang
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 TEST := build/test
 PREFIX ?= /usr/local
+FUZZ := build/fuzz
+FUZZERS := registry profile command_line entry resources
+FUZZ_SECONDS ?= 3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test bench deps release install uninstall dist update-screenshots clean
@@ -49,6 +54,23 @@ test: deps
 	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPHTOR_SANITIZE=ON
 	cmake --build $(TEST) -j$(JOBS)
 	cd $(TEST) && ctest --output-on-failure --no-tests=error -j$(JOBS)
+	$(MAKE) --no-print-directory fuzz-smoke
+
+fuzz: deps
+	cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	      -DZEPHTOR_FUZZ=ON -DZEPHTOR_TESTS=OFF
+	cmake --build $(FUZZ) -j$(JOBS) --target fuzzers
+
+# New inputs go to build/fuzz/corpus; the kept corpus in tests/fuzz/corpus is only read.
+# A finding is written as build/fuzz/NAME-crash-... and its report shown.
+fuzz-smoke: fuzz
+	@for f in $(FUZZERS); do \
+	    mkdir -p $(FUZZ)/corpus/$$f; \
+	    if $(FUZZ)/tests/fuzz/$${f}_fuzz -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=$(FUZZ)/$$f- \
+	           $(FUZZ)/corpus/$$f tests/fuzz/corpus/$$f > $(FUZZ)/$$f.log 2>&1; then \
+	        echo "fuzz $$f: $$(grep -o 'Done [0-9]* runs' $(FUZZ)/$$f.log), nothing found"; \
+	    else tail -40 $(FUZZ)/$$f.log; echo "fuzz $$f: FOUND A FAULT"; exit 1; fi; \
+	done
 
 bench: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DZEPHTOR_BENCH=ON

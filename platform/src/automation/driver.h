@@ -42,7 +42,7 @@ public:
     void Execute(const std::string& line);  // one command, as from the script
 
 private:
-    void Fail(const std::string& message);
+    [[noreturn]] void Fail(const std::string& message);
     void Tap(POINT screen);
     void QueueStepsOf(unsigned control, unsigned msg, int index, const std::string& what);
     void Dump();

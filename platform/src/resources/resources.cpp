@@ -44,11 +44,13 @@ struct Reader {
         s += String();
         return s;
     }
+    // Moves on `n` bytes, or stops the reading when there are not as many left.
+    void Skip(size_t n) {
+        if (Left() < n) ok = false;
+        else p += n;
+    }
     void AlignDword(const uint8_t* base) {
-        size_t offset = size_t(p - base);
-        size_t pad = (4 - offset % 4) % 4;
-        if (Left() < pad) ok = false;
-        else p += pad;
+        Skip((4 - size_t(p - base) % 4) % 4);
     }
 };
 
@@ -139,7 +141,7 @@ bool ParseResourceImage(const uint8_t* begin, const uint8_t* end, std::vector<Re
         if (r.Left() < dataSize) return false;
         e.data = r.p;
         e.size = dataSize;
-        r.p += dataSize;
+        r.Skip(dataSize);
         r.AlignDword(begin);
         // The first entry of every .res file is an empty marker.
         if (dataSize || !(e.type.isOrdinal && e.type.ordinal == 0)) out.push_back(e);
@@ -206,9 +208,8 @@ bool ParseDialogTemplate(const uint8_t* data, size_t size, DialogTemplate& out) 
         }
         item.className = cls;
         item.title = r.StringOrOrdinal();
-        WORD extra = r.Word();
-        if (r.Left() < extra) return false;
-        r.p += extra;
+        r.Skip(r.Word());
+        if (!r.ok) return false;
         out.items.push_back(item);
     }
     return r.ok;
@@ -249,7 +250,9 @@ int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int bufferMax) {
     const ResourceEntry* e = FindEntry(RT_STRING, MAKEINTRESOURCE((id >> 4) + 1));
     if (!e) return 0;
     Reader r{e->data, e->data + e->size};
-    for (UINT i = 0; i < (id & 15) && r.ok; ++i) r.p += size_t(r.Word()) * 2;
+    // Strings before ours in the block are passed over; a length that runs past the block's
+    // end ends the reading.
+    for (UINT i = 0; i < (id & 15) && r.ok; ++i) r.Skip(size_t(r.Word()) * 2);
     WORD length = r.Word();
     if (!r.ok || r.Left() < size_t(length) * 2) return 0;
     // Copies what fits, leaving room for the terminator, and answers how much was copied.
@@ -266,8 +269,8 @@ HMENU LoadMenuW(HINSTANCE instance, LPCWSTR name) {
     Reader r{e->data, e->data + e->size};
     r.Word();
     WORD headerSize = r.Word();
-    if (!r.ok || r.Left() < headerSize) return nullptr;
-    r.p += headerSize;
+    r.Skip(headerSize);
+    if (!r.ok) return nullptr;
     return BuildMenu(r, 0);
 }
 
