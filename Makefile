@@ -8,6 +8,7 @@
 #                   folders it made if left empty
 #   make dist       build in release mode and lay out build/dist/zephtor-VERSION, the folder
 #                   a user installs from with the setup program, and its .tar.gz
+#   make soak       the monkey for EVENTS (1000000) events of seed SEED (1), sanitizers on
 #   make fuzz       build the libFuzzer targets with clang (build/fuzz)
 #   make fuzz-smoke run each fuzzer for FUZZ_SECONDS (3) from its corpus; part of make test
 
@@ -21,6 +22,8 @@ PREFIX ?= /usr/local
 FUZZ := build/fuzz
 FUZZERS := registry profile command_line entry resources
 FUZZ_SECONDS ?= 3
+EVENTS ?= 1000000
+SEED ?= 1
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test bench deps release install uninstall dist update-screenshots clean
@@ -55,6 +58,14 @@ test: deps
 	cmake --build $(TEST) -j$(JOBS)
 	cd $(TEST) && ctest --output-on-failure --no-tests=error -j$(JOBS)
 	$(MAKE) --no-print-directory fuzz-smoke
+
+soak: deps
+	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPHTOR_SANITIZE=ON
+	cmake --build $(TEST) -j$(JOBS) --target monkey zephtor
+	@start=$$(date +%s.%N); \
+	$(TEST)/tests/monkey/monkey $(TEST)/device/zephtor $(SEED) $(EVENTS); status=$$?; \
+	awk -v n=$(EVENTS) -v s=$$start -v e=$$(date +%s.%N) 'BEGIN { printf "%d events a second\n", n / (e - s) }'; \
+	exit $$status
 
 fuzz: deps
 	cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \

@@ -123,6 +123,13 @@ LRESULT CALLBACK TabProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return old;
     }
     case kMsgItemTapPoint: return TapPoint(hwnd, reinterpret_cast<TapRequest*>(lParam));
+    case kMsgListItems: {
+        // A script sees the tabs as items: their labels, the chosen one selected.
+        auto* reply = reinterpret_cast<ItemsReply*>(lParam);
+        const auto& s = S(hwnd);
+        for (size_t i = 0; i < s.texts.size(); ++i) reply->items.push_back({{s.texts[i]}, int(i) == s.selected});
+        return TRUE;
+    }
     default: return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
 }
