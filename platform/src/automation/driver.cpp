@@ -214,17 +214,20 @@ void ScriptDriver::Tap(POINT screen) {
 }
 
 // Some controls take more than one tap (a combo box opens, then its item is tapped):
-// each tap is made once the program has handled the one before.
-void ScriptDriver::QueueStepsOf(unsigned control, unsigned msg, int index, const std::string& what) {
-    pending_.push_back([this, control, msg, index, what] {
+// each tap is made once the program has handled the one before. A control that still asks
+// for more after a few (something else takes the taps, such as another open list) cannot
+// be reached, and the script is told so rather than tapping for ever.
+void ScriptDriver::QueueStepsOf(unsigned control, unsigned msg, int index, const std::string& what, int taps) {
+    pending_.push_back([this, control, msg, index, what, taps] {
+        std::string target = what + " " + std::to_string(index) + " of control " + std::to_string(control);
         HWND h = FindControl(int(control));
         if (!h) Fail("no visible control " + std::to_string(control));
         TapRequest request;
         request.index = index;
-        if (!SendMessageW(h, msg, 0, reinterpret_cast<LPARAM>(&request)))
-            Fail(what + " " + std::to_string(index) + " of control " + std::to_string(control) + " cannot be tapped");
+        if (!SendMessageW(h, msg, 0, reinterpret_cast<LPARAM>(&request))) Fail(target + " cannot be tapped");
+        if (request.more && taps >= kMostTapsForOneChoice) Fail(target + " cannot be reached: the taps go elsewhere");
         Tap(request.screen);
-        if (request.more) QueueStepsOf(control, msg, index, what);
+        if (request.more) QueueStepsOf(control, msg, index, what, taps + 1);
     });
 }
 

@@ -44,7 +44,8 @@ public:
 private:
     [[noreturn]] void Fail(const std::string& message);
     void Tap(POINT screen);
-    void QueueStepsOf(unsigned control, unsigned msg, int index, const std::string& what);
+    static constexpr int kMostTapsForOneChoice = 3;
+    void QueueStepsOf(unsigned control, unsigned msg, int index, const std::string& what, int taps = 1);
     void Dump();
     void PrintText(const std::string& arg);
     void PrintItems(const std::string& arg);
