@@ -8,7 +8,7 @@ program=$1 title=${2:-Zephtor}
 
 "$program" > "$scratch/first" 2>&1 &
 first=$!; pids="$pids $first"
-window=$(window_of $first "$title") || fail "first copy has no window"
+window=$(window_of $first "$title") || give_up "first copy has no window"
 xdotool windowunmap --sync "$window"
 "$program" > "$scratch/second" 2>&1 &
 second=$!; pids="$pids $second"

@@ -7,6 +7,9 @@ trap cleanup EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
+# A failure the rest of the test cannot go on from (xwininfo without a window waits for a
+# click, for ever).
+give_up() { fail "$*"; finish; exit 1; }
 finish() {
   echo "$failures failed"
   [ $failures = 0 ]
@@ -40,10 +43,11 @@ wait_for_briefly() {
   done
   return 1
 }
-# The window of process $1 once it bears the title $2 (default Zephtor).
+# The window of process $1 once it bears the title $2 (default Zephtor). A sanitizer build
+# on a busy machine can take several seconds to open its first window.
 window_of() {
   i=0
-  while [ $i -lt 50 ]; do
+  while [ $i -lt 300 ]; do
     w=$(xdotool search --pid "$1" --name "^${2:-Zephtor}\$" 2>/dev/null | head -n 1)
     [ -n "$w" ] && { echo "$w"; return 0; }
     sleep 0.1; i=$((i + 1))
@@ -52,10 +56,10 @@ window_of() {
 }
 # A finished child stays a zombie until it is waited for, so look at its state.
 alive() { [ -r "/proc/$1/stat" ] && ! grep -q '^[0-9]* ([^)]*) Z' "/proc/$1/stat"; }
-# Sets code to the exit status of process $1, or "running" after five seconds.
+# Sets code to the exit status of process $1, or "running" after twenty seconds.
 exit_code_of() {
   i=0
-  while [ $i -lt 50 ] && alive "$1"; do sleep 0.1; i=$((i + 1)); done
+  while [ $i -lt 200 ] && alive "$1"; do sleep 0.1; i=$((i + 1)); done
   if alive "$1"; then code=running; else wait "$1"; code=$?; fi
 }
 

@@ -11,7 +11,7 @@ mkfifo "$scratch/commands"
 "$program" --script "$scratch/commands" > "$scratch/out" 2>&1 &
 first=$!; pids="$pids $first"
 exec 3> "$scratch/commands"
-window=$(window_of $first) || fail "no window appeared"
+window=$(window_of $first) || give_up "no window appeared"
 printf 'menu 40051\ntap 1167\ntype 000\ntap 1166\n' >&3
 more_than '^sound 207' 0; echo "text 1167" >&3
 # A tap on Clear (33, 188), at scale 2, while the text plays; it would be handled, if at

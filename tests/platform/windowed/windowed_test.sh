@@ -12,7 +12,7 @@ mkfifo "$scratch/commands"
 "$program" --scale 3 --script "$scratch/commands" > "$scratch/out" 2>&1 &
 first=$!; pids="$pids $first"
 exec 3> "$scratch/commands"
-window=$(window_of $first) || fail "no window appeared"
+window=$(window_of $first) || give_up "no window appeared"
 size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 [ "$size" = "720x960" ] && pass "window is 720x960 at scale 3" || fail "window size $size, not 720x960"
 echo "menu 40021" >&3
