@@ -4,7 +4,8 @@
 // the screen, and holds the program to answering every time and to ending with `exit 0`
 // on `close`, with nothing from the sanitizers. A failure prints its seed and the shortest
 // script found that still fails.
-//   monkey PROGRAM SEED EVENTS [STATUS...]   (the statuses it may end with; default 0)
+//   monkey [--size WxH] PROGRAM SEED EVENTS [STATUS...]
+// (the screen's size, 240x320 unless given; the statuses it may end with, 0 unless given)
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -30,6 +31,7 @@ namespace {
 constexpr int kAnswerMs = 20000;
 // The statuses a program may end with (the setup program ends with 255 when it is left).
 std::vector<int> acceptedStatuses{0};
+int screenWidth = 240, screenHeight = 320;
 
 struct Control {
     int id;
@@ -40,6 +42,7 @@ struct View {
     std::string screen;
     std::vector<Control> controls;
     std::vector<int> popup;
+    std::vector<std::string> answers;  // what the open message box offers
     bool boxOpen = false;
     bool ended = false;
 };
@@ -72,9 +75,10 @@ public:
             waitpid(pid_, nullptr, 0);
         }
     }
-    void Send(const std::string& line) {
-        std::string text = line + "\n";
-        if (write(in_, text.data(), text.size()) != ssize_t(text.size())) failed_ = "the program stopped reading";
+    // A program that has ended reads nothing more; that shows as the end of its output.
+    void Send(const std::string& lines) {
+        std::string text = lines + "\n";
+        [[maybe_unused]] ssize_t written = write(in_, text.data(), text.size());
     }
     // The next line, or false when none came in time or the program ended.
     bool Line(std::string& line) {
@@ -111,8 +115,8 @@ private:
 
 // Sends the command (if any) and `dump`, and reads until the dump's end.
 View Act(Program& program, const std::string& command, View before) {
-    if (!command.empty()) program.Send(command);
-    program.Send("dump");
+    // In one write, so that a command that ends the program cannot leave `dump` unsent.
+    program.Send(command.empty() ? "dump" : command + "\ndump");
     View view;
     view.boxOpen = before.boxOpen && command.rfind("key Enter", 0) != 0 && command.rfind("key Escape", 0) != 0;
     for (std::string line; program.Line(line);) {
@@ -128,6 +132,8 @@ View Act(Program& program, const std::string& command, View before) {
             words >> c.id >> c.cls;
             view.controls.push_back(c);
         }
+        if (first == "answers")
+            for (std::string word; words >> word;) view.answers.push_back(word);
         if (first == "popup")
             for (int id; words >> id;) {
                 view.popup.push_back(id);
@@ -147,15 +153,21 @@ std::string RandomText(std::mt19937& rng) {
     return text;
 }
 
+std::string AnyPixel(std::mt19937& rng) {
+    return "tap " + std::to_string(rng() % unsigned(screenWidth)) + " " + std::to_string(rng() % unsigned(screenHeight));
+}
+
 std::string Choose(std::mt19937& rng, const View& view, Program& program) {
     static const char* keys[] = {"Enter", "Escape", "Back", "Delete", "Left", "Right", "Up", "Down", "Home", "End", "Tab"};
-    if (view.boxOpen) return rng() % 4 ? "key Enter" : "key Escape";
+    if (view.boxOpen) {
+        if (!view.answers.empty() && rng() % 2) return "answer " + view.answers[rng() % view.answers.size()];
+        return rng() % 4 ? "key Enter" : "key Escape";
+    }
     // An open menu takes the next tap, wherever it falls: a control may lie beneath it.
     if (!view.popup.empty())
-        return rng() % 2 ? "menu " + std::to_string(view.popup[rng() % view.popup.size()])
-                         : "tap " + std::to_string(rng() % 240) + " " + std::to_string(rng() % 320);
+        return rng() % 2 ? "menu " + std::to_string(view.popup[rng() % view.popup.size()]) : AnyPixel(rng);
     switch (rng() % 10) {
-    case 0: case 1: return "tap " + std::to_string(rng() % 240) + " " + std::to_string(rng() % 320);
+    case 0: case 1: return AnyPixel(rng);
     case 2: case 3:
         if (!view.controls.empty()) return "tap " + std::to_string(view.controls[rng() % view.controls.size()].id);
         return "tap 120 300";
@@ -173,20 +185,24 @@ std::string Choose(std::mt19937& rng, const View& view, Program& program) {
             std::string verb = c.cls == "SysTabControl32" ? "tab " : "select " + std::to_string(c.id) + " ";
             return verb + std::to_string(rng() % count);
         }
-        return "tap " + std::to_string(rng() % 240) + " " + std::to_string(rng() % 320);
+        return AnyPixel(rng);
     }
     }
 }
 
-// Answers any open message boxes, closes the program and answers what went wrong, or nothing.
+// Answers any open message boxes, closes the program (saying yes when closing asks whether
+// to quit) and answers what went wrong, or nothing.
 std::string Finish(Program& program, View view) {
     if (!program.failed_.empty()) return program.failed_;
-    if (!view.ended) {
-        for (int i = 0; i < 10 && view.boxOpen; ++i) view = Act(program, "key Enter", view);
-        program.Send("close");
+    for (int i = 0; i < 10 && !view.ended && view.boxOpen; ++i) view = Act(program, "key Enter", view);
+    if (!view.ended) view = Act(program, "close", view);
+    for (int i = 0; i < 10 && !view.ended && !view.answers.empty(); ++i) {
+        bool yes = std::find(view.answers.begin(), view.answers.end(), "yes") != view.answers.end();
+        view = Act(program, yes ? "answer yes" : "key Enter", view);
     }
     for (std::string line; program.Line(line);) {
     }
+    if (!program.failed_.empty()) return program.failed_ + " after close";
     int status = program.Status();
     const std::string& said = program.transcript_;
     bool sanitizer = said.find("Sanitizer") != std::string::npos || said.find("runtime error") != std::string::npos;
@@ -228,12 +244,18 @@ std::vector<std::string> Shorten(const std::string& path, std::vector<std::strin
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::cerr << "usage: monkey PROGRAM SEED EVENTS [STATUS...]\n";
+    if (argc > 2 && std::string(argv[1]) == "--size") {
+        std::sscanf(argv[2], "%dx%d", &screenWidth, &screenHeight);
+        argv += 2;
+        argc -= 2;
+    }
+    if (argc < 4 || screenWidth <= 0 || screenHeight <= 0) {
+        std::cerr << "usage: monkey [--size WxH] PROGRAM SEED EVENTS [STATUS...]\n";
         return 2;
     }
     if (argc > 4) acceptedStatuses.clear();
     for (int i = 4; i < argc; ++i) acceptedStatuses.push_back(int(std::strtol(argv[i], nullptr, 10)));
+    signal(SIGPIPE, SIG_IGN);
     std::string path = argv[1];
     unsigned seed = unsigned(std::strtoul(argv[2], nullptr, 10));
     long events = std::strtol(argv[3], nullptr, 10);

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <map>
 #include <sstream>
+#include <utility>
 
 #include "gdi/gdi.h"
 #include "kernel/internal.h"
@@ -43,6 +44,13 @@ bool ParseNumber(const std::string& s, long min, long max, long& value) {
 // Control ids are 16-bit: a WORD, or the same written as a short (-1 for 0xFFFF).
 constexpr long kIdMin = -32768, kIdMax = 65535;
 constexpr long kIndexMax = std::numeric_limits<int>::max();
+
+// The buttons of an open message box a script presses by name.
+struct Answer {
+    int button;
+    const char* word;
+};
+constexpr Answer kAnswers[] = {{IDOK, "ok"}, {IDYES, "yes"}, {IDNO, "no"}};
 
 // The program's screen now shown: the topmost program window that is not a message box
 // (a modal dialog, such as a desktop program's page, is a screen).
@@ -163,8 +171,8 @@ bool LineReader::Next(std::string& line, bool block) {
     }
 }
 
-ScriptDriver::ScriptDriver(LineReader& reader, std::ostream& out, std::ostream& err)
-    : reader_(reader), out_(out), err_(err) {
+ScriptDriver::ScriptDriver(LineReader& reader, std::ostream& out, std::ostream& err, std::function<void()> refuse)
+    : reader_(reader), out_(out), err_(err), refuse_(std::move(refuse)) {
     Events().messageBox = [this](const std::u16string& caption, const std::u16string& text) {
         out_ << "msgbox " << Quote(caption) << ' ' << Quote(text) << std::endl;
     };
@@ -177,6 +185,7 @@ ScriptDriver::ScriptDriver(LineReader& reader, std::ostream& out, std::ostream& 
 void ScriptDriver::Fail(const std::string& message) {
     out_.flush();
     err_ << "error: " << message << std::endl;
+    if (refuse_) refuse_();
     std::exit(2);
 }
 
@@ -291,8 +300,9 @@ void ScriptDriver::Execute(const std::string& raw) {
         Tap(*ok);
     } else if (cmd == "answer" && words.size() == 1) {
         if (ModalStack().empty()) Fail("no message box is open");
-        int id = words[0] == "ok" ? IDOK : words[0] == "yes" ? IDYES : words[0] == "no" ? IDNO : 0;
-        if (!id) Fail("answer takes ok, yes or no");
+        auto answer = std::find_if(std::begin(kAnswers), std::end(kAnswers), [&](const Answer& a) { return words[0] == a.word; });
+        if (answer == std::end(kAnswers)) Fail("answer takes ok, yes or no");
+        int id = answer->button;
         HWND button = GetDlgItem(ModalStack().back(), id);
         if (!button) Fail("the message box has no " + words[0] + " button");
         Tap(CentreOf(button));
@@ -367,6 +377,12 @@ void ScriptDriver::Dump() {
     if (focus) out_ << "focus " << short(Get(focus).id) << '\n';
     else out_ << "focus none\n";
     if (screen) ListControls(out_, screen);
+    if (!ModalStack().empty()) {
+        std::string offered;
+        for (const Answer& a : kAnswers)
+            if (GetDlgItem(ModalStack().back(), a.button)) offered += std::string(" ") + a.word;
+        if (!offered.empty()) out_ << "answers" << offered << '\n';
+    }
     // An open popup menu takes the next tap: a script sees which items it offers.
     if (const auto* items = OpenPopupItems()) {
         out_ << "popup";

@@ -35,7 +35,9 @@ private:
 class ScriptDriver {
 public:
     enum class Result { Input, Idle, Ended };
-    ScriptDriver(LineReader& reader, std::ostream& out, std::ostream& err);
+    // A refused command ends the program with status 2, unless `refuse` ends the refusal
+    // another way (it must not return).
+    ScriptDriver(LineReader& reader, std::ostream& out, std::ostream& err, std::function<void()> refuse = {});
     // Runs commands until one gave the program input to handle.
     Result Run(bool block);
     void PrintExit(int code);
@@ -56,6 +58,7 @@ private:
     LineReader& reader_;
     std::ostream& out_;
     std::ostream& err_;
+    std::function<void()> refuse_;
     std::deque<std::function<void()>> pending_;
     bool injected_ = false;
 };
