@@ -66,6 +66,7 @@
 #define IDS_CREDIT2 40036
 #define IDS_CREDIT3 40037
 #define IDS_CREDIT4 40038
+#define IDS_NO_HELP 40039
 
 // Three-phase connections and delta-wye transforms
 #define IDB_DELTA 202

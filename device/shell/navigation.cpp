@@ -63,7 +63,14 @@ void ShowHelp(LPCWSTR anchor) {
     for (; anchor[n] && n < 63; ++n) commandLine[n] = anchor[n];
     commandLine[n] = 0;
     PROCESS_INFORMATION process;
-    CreateProcessW(u"PegHelp.exe", commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, &process);
+    if (CreateProcessW(u"PegHelp.exe", commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, &process) ||
+        GetLastError() != ERROR_FILE_NOT_FOUND)
+        return;
+    // Without this the help button would seem to do nothing at all.
+    WCHAR text[128], title[32];
+    LoadStringW(Instance, IDS_NO_HELP, text, 128);
+    LoadStringW(Instance, IDS_TITLE, title, 32);
+    MessageBoxW(MainWindow, text, title, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void ShowContextHelp() {

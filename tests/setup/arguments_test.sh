@@ -1,7 +1,8 @@
 #!/bin/sh
 # Outside programs get their arguments as data, never through a shell: a setup folder and
 # an Application Manager path, and a help file's folder, holding blanks, ';', '$( )' and a
-# line break reach the started program whole, and nothing in them runs.
+# line break reach the started program whole, and nothing in them runs. Help that cannot
+# be shown is said.
 #   arguments_test.sh SETUP ZEPHTOR
 set -u
 setup=$1 zephtor=$2
@@ -33,7 +34,12 @@ rm -f "$scratch/got"
 mkdir "$scratch/$odd/bin" && cp "$zephtor" "$scratch/$odd/bin/" && : > "$scratch/$odd/bin/Zephtor.htm"
 echo 'menu 40004' | ZEPHTOR_HELP_VIEWER="$recorder" "$scratch/$odd/bin/zephtor" --headless --script - > /dev/null 2>&1
 wait_for_record
-printf 'file://%s/%s/bin/Zephtor.htm#Main_Contents\0' "$scratch" "$odd" > "$scratch/want"
+# The folder's odd characters are written as %XX in the address.
+printf 'file://%s/a%%3Bb%%20%%24%%28touch%%20%s/ran%%29%%20c%%0Ad/bin/Zephtor.htm#Main_Contents\0' "$scratch" "$scratch" \
+  > "$scratch/want"
 check "the help viewer gets the help file's address as its one argument" "cmp -s '$scratch/want' '$scratch/got'"
+rm "$scratch/$odd/bin/Zephtor.htm"
+said=$(printf 'menu 40004\nanswer ok\n' | ZEPHTOR_HELP_VIEWER="$recorder" "$scratch/$odd/bin/zephtor" --headless --script - 2>&1)
+check "a missing help file is said, not silently ignored" "echo '$said' | grep -q '^msgbox \"Zephtor\" \"Help cannot be shown'"
 check "nothing in the names ran" "[ ! -e '$scratch/ran' ]"
 exit $failed

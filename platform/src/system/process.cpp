@@ -6,7 +6,9 @@
 #include <spawn.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <climits>
+#include <cstring>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -30,9 +32,22 @@ bool IsHelpViewer(const std::u16string& app) {
     return lower == u"peghelp.exe" || lower == u"peghelp";
 }
 
+// A path as a URL's path: what is not a letter, digit, '-', '.', '_', '~' or '/' is written
+// as %XX, so a folder with blanks, '#' or '%' in its name stays one path.
+std::string UrlPath(const std::string& path) {
+    static const char hex[] = "0123456789ABCDEF";
+    std::string url;
+    for (unsigned char c : path) {
+        if (std::isalnum(c) || std::strchr("-._~/", c)) url.push_back(char(c));
+        else url += {'%', hex[c >> 4], hex[c & 15]};
+    }
+    return url;
+}
+
 // "Zephtor.htm#DCOhmsLaw" becomes file:///<dir>/Zephtor.htm#DCOhmsLaw. <dir> is the
 // program's own folder when the file is there (a build tree, a copy installed by the
 // Application Manager), else <prefix>/share/zephtor for a program in <prefix>/bin.
+// Empty when the file is in neither place.
 std::string HelpUrl(const std::string& commandLine) {
     std::string file = commandLine, anchor;
     size_t hash = commandLine.find('#');
@@ -46,7 +61,8 @@ std::string HelpUrl(const std::string& commandLine) {
         std::string prefix = programDir.substr(0, programDir.rfind('/'));
         file = access(beside.c_str(), F_OK) == 0 ? beside : prefix + "/share/zephtor/" + file;
     }
-    return "file://" + file + anchor;
+    if (access(file.c_str(), R_OK) != 0) return {};
+    return "file://" + UrlPath(file) + anchor;
 }
 
 bool Spawn(const std::vector<std::string>& args) {
@@ -182,7 +198,12 @@ BOOL CreateProcessW(LPCWSTR application, LPWSTR commandLine, void*, void*, BOOL,
     const char* viewer = std::getenv("ZEPHTOR_HELP_VIEWER");
     bool chosen = viewer && *viewer;
     // A headless run has no desktop to show help on, unless a viewer was named for it.
-    if ((!chosen && CurrentBackend().IsHeadless()) || !Spawn({chosen ? viewer : "xdg-open", HelpUrl(ToUtf8(line))})) {
+    if (!chosen && CurrentBackend().IsHeadless()) {
+        SetLastError(ERROR_NOT_SUPPORTED);
+        return FALSE;
+    }
+    std::string url = HelpUrl(ToUtf8(line));
+    if (url.empty() || !Spawn({chosen ? viewer : "xdg-open", url})) {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return FALSE;
     }
