@@ -2,7 +2,7 @@
 # Runs the setup program headless on SCRIPT from a folder of the script's choosing, with a
 # registry of its choosing, and compares what it printed (the scratch folder's path written
 # as SCRATCH), followed by its exit status, with EXPECTED. The script's first line says:
-#   # registry=appmgr|nodefault|none folder=PATH
+#   # registry=appmgr|nodefault|none|unreadable folder=PATH
 # PATH is made inside the scratch folder ("/" is the root itself; "LONG" a path too long to
 # pass on).
 #   run_setup_flow.sh PROGRAM SCRIPT EXPECTED
@@ -22,6 +22,7 @@ key='[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\App Paths\CEA
     nodefault) printf '%s\r\n"Path"="/opt/App Manager"\r\n' "$key" ;;
   esac
 } > "$scratch/registry.reg"
+[ "$registry" = unreadable ] && rm "$scratch/registry.reg" && mkdir "$scratch/registry.reg"
 
 case $folder in
   /) here=/ ;;

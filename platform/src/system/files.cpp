@@ -117,6 +117,19 @@ const char* MessageFor(DWORD code) {
 
 }  // namespace
 
+int ReadWholeFile(const std::string& path, std::string& text) {
+    text.clear();
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    char chunk[8192];
+    ssize_t n;
+    while ((n = read(fd, chunk, sizeof chunk)) > 0 || (n < 0 && errno == EINTR))
+        if (n > 0) text.append(chunk, size_t(n));
+    int error = n < 0 ? errno : 0;
+    close(fd);
+    return error;
+}
+
 DWORD Win32ErrorOf(int error) {
     switch (error) {
     case ENOENT: return ERROR_FILE_NOT_FOUND;

@@ -4,10 +4,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "kernel/internal.h"
+#include "system/files.h"
 
 namespace platform {
 namespace {
@@ -62,11 +61,10 @@ DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR fallback, LPST
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    if (in) text << in.rdbuf();
-    else SetLastError(ERROR_FILE_NOT_FOUND);
-    std::optional<std::string> value = in ? ProfileValue(text.str(), section, key) : std::nullopt;
+    std::string text;
+    int error = ReadWholeFile(file, text);
+    if (error) SetLastError(Win32ErrorOf(error));
+    std::optional<std::string> value = error ? std::nullopt : ProfileValue(text, section, key);
     std::string chosen = value ? *value : std::string(Trim(fallback ? fallback : ""));
     size_t length = std::min(chosen.size(), size_t(size - 1));
     std::memcpy(buffer, chosen.data(), length);

@@ -4,14 +4,15 @@
 // empty registry; a malformed one is reported with its name and line and reads as empty.
 #include "system/registry.h"
 
+#include "system/files.h"
 #include "system/process.h"
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <memory>
 #include <sstream>
 
@@ -173,12 +174,14 @@ const Registry* LoadedRegistry() {
     registry = std::make_unique<Registry>();
     std::string path = RegistryFilePath();
     if (path.empty()) return registry.get();
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return registry.get();
-    std::stringstream text;
-    text << file.rdbuf();
+    std::string text;
+    // A missing file is an empty registry; one that is there but cannot be read is said.
+    if (int error = ReadWholeFile(path, text)) {
+        if (error != ENOENT) std::fprintf(stderr, "registry: cannot read %s: %s\n", path.c_str(), std::strerror(error));
+        return registry.get();
+    }
     std::string error;
-    if (!ParseRegistryText(text.str(), path, *registry, error)) std::fprintf(stderr, "registry: %s\n", error.c_str());
+    if (!ParseRegistryText(text, path, *registry, error)) std::fprintf(stderr, "registry: %s\n", error.c_str());
     return registry.get();
 }
 
