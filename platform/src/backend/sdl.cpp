@@ -4,8 +4,9 @@
 #include "backend/sdl.h"
 
 #include <SDL.h>
-
 #include <poll.h>
+
+#include <cstdio>
 
 #include "gdi/gdi.h"
 #include "kernel/internal.h"
@@ -210,23 +211,22 @@ bool SdlBackend::PumpWhileBusy() {
 }
 
 // Opening a device can take a while; it is done once, and a failure is not retried: the
-// sounds then take their time in silence.
+// sounds then take their time in silence, and the person is told once why they hear none.
 void SdlBackend::OpenAudio(int rate) {
     if (audioFailed_ || (audio_ && audioRate_ == rate)) return;
     if (audio_) SDL_CloseAudioDevice(audio_);
     audio_ = 0;
-    if (!SDL_WasInit(SDL_INIT_AUDIO) && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        audioFailed_ = true;
-        return;
+    if (SDL_WasInit(SDL_INIT_AUDIO) || SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+        SDL_AudioSpec want{}, have{};
+        want.freq = rate;
+        want.format = AUDIO_S16SYS;
+        want.channels = 1;
+        want.samples = kAudioBufferSamples;
+        audio_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     }
-    SDL_AudioSpec want{}, have{};
-    want.freq = rate;
-    want.format = AUDIO_S16SYS;
-    want.channels = 1;
-    want.samples = kAudioBufferSamples;
-    audio_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     audioRate_ = rate;
     audioFailed_ = audio_ == 0;
+    if (audioFailed_) std::fprintf(stderr, "sound: no audio device (%s); sounds are silent\n", SDL_GetError());
 }
 
 void SdlBackend::PlaySamples(const std::vector<int16_t>& samples, int rate) {
