@@ -127,7 +127,9 @@ bool WritePng(const Surface& surface, const std::string& path) {
     // Made before libpng can jump back to the setjmp below: a jump must not pass over the
     // making of an object that needs destroying.
     std::vector<png_byte> row(size_t(surface.width) * 3);
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    // The caller says what could not be written; libpng's own words would come first.
+    auto quietError = [](png_structp p, png_const_charp) { png_longjmp(p, 1); };
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, quietError, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!png || !info || setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
