@@ -72,13 +72,15 @@ fuzz: deps
 	      -DZEPHTOR_FUZZ=ON -DZEPHTOR_TESTS=OFF
 	cmake --build $(FUZZ) -j$(JOBS) --target fuzzers
 
-# New inputs go to build/fuzz/corpus; the kept corpus in tests/fuzz/corpus is only read.
+# New inputs go to build/fuzz/corpus; the kept corpus in tests/fuzz/corpus is only read,
+# and the resource reader also starts from the programs' own .res images, as built.
 # A finding is written as build/fuzz/NAME-crash-... and its report shown.
 fuzz-smoke: fuzz
+	@mkdir -p $(FUZZ)/seeds/resources && find $(FUZZ)/device $(FUZZ)/setup -name '*.res' -exec cp {} $(FUZZ)/seeds/resources/ \;
 	@for f in $(FUZZERS); do \
-	    mkdir -p $(FUZZ)/corpus/$$f; \
+	    mkdir -p $(FUZZ)/corpus/$$f $(FUZZ)/seeds/$$f; \
 	    if $(FUZZ)/tests/fuzz/$${f}_fuzz -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=$(FUZZ)/$$f- \
-	           $(FUZZ)/corpus/$$f tests/fuzz/corpus/$$f > $(FUZZ)/$$f.log 2>&1; then \
+	           $(FUZZ)/corpus/$$f tests/fuzz/corpus/$$f $(FUZZ)/seeds/$$f > $(FUZZ)/$$f.log 2>&1; then \
 	        echo "fuzz $$f: $$(grep -o 'Done [0-9]* runs' $(FUZZ)/$$f.log), nothing found"; \
 	    else tail -40 $(FUZZ)/$$f.log; echo "fuzz $$f: FOUND A FAULT"; exit 1; fi; \
 	done

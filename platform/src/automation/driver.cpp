@@ -311,8 +311,10 @@ void ScriptDriver::Execute(const std::string& raw) {
         injected_ = true;
     } else if (cmd == "text" && words.size() == 1) {
         PrintText(words[0]);
-    } else if (cmd == "items" && words.size() == 1) {
-        PrintItems(words[0]);
+    } else if (cmd == "items" && !words.empty()) {
+        std::vector<size_t> rows;
+        for (size_t i = 1; i < words.size(); ++i) rows.push_back(size_t(index(i, "N")));
+        PrintItems(words[0], rows);
     } else if (cmd == "image" && words.size() == 1) {
         PrintImage(words[0]);
     } else if (cmd == "dump" && words.empty()) {
@@ -349,14 +351,18 @@ void ScriptDriver::PrintImage(const std::string& arg) {
          << topLeft.y << ' ' << (r.right - r.left) << ' ' << (r.bottom - r.top) << std::endl;
 }
 
-void ScriptDriver::PrintItems(const std::string& arg) {
+void ScriptDriver::PrintItems(const std::string& arg, const std::vector<size_t>& rows) {
     long id;
     if (!ParseNumber(arg, kIdMin, kIdMax, id)) Fail("items: ID must be a number from -32768 to 65535");
     HWND h = FindControl(int(id));
     if (!h) Fail("no visible control " + arg);
     ItemsReply reply;
     if (!SendMessageW(h, kMsgListItems, 0, reinterpret_cast<LPARAM>(&reply))) Fail("control " + arg + " holds no items");
-    for (size_t i = 0; i < reply.items.size(); ++i) {
+    std::vector<size_t> shown = rows;
+    if (rows.empty())
+        for (size_t i = 0; i < reply.items.size(); ++i) shown.push_back(i);
+    for (size_t i : shown) {
+        if (i >= reply.items.size()) Fail("control " + arg + " has no item " + std::to_string(i));
         out_ << "item " << i;
         for (const auto& t : reply.items[i].texts) out_ << ' ' << Quote(t);
         if (reply.items[i].selected) out_ << " selected";

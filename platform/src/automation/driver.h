@@ -8,6 +8,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -50,7 +51,8 @@ private:
     void QueueStepsOf(unsigned control, unsigned msg, int index, const std::string& what, int taps = 1);
     void Dump();
     void PrintText(const std::string& arg);
-    void PrintItems(const std::string& arg);
+    // Every item, or only the rows asked for, in the order asked.
+    void PrintItems(const std::string& arg, const std::vector<size_t>& rows);
     void PrintImage(const std::string& arg);
     void Screenshot(const std::string& file);
     void Menu(unsigned command);
