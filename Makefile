@@ -11,6 +11,7 @@
 #   make soak       the monkey for EVENTS (1000000) events of seed SEED (1), sanitizers on
 #   make fuzz       build the libFuzzer targets with clang (build/fuzz)
 #   make fuzz-smoke run each fuzzer for FUZZ_SECONDS (3) from its corpus; part of make test
+#   make count      the size of the tests against the code, in non-blank lines
 
 PACKAGES := cmake g++ make pkg-config libsdl2-dev libfreetype-dev libpng-dev libgtest-dev \
             libbenchmark-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra binutils-mingw-w64-x86-64 librsvg2-bin \
@@ -26,7 +27,7 @@ EVENTS ?= 1000000
 SEED ?= 1
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench deps release install uninstall dist update-screenshots clean
+.PHONY: run test bench deps release install uninstall dist update-screenshots clean count
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -94,6 +95,14 @@ bench: deps
 
 clean:
 	rm -rf build
+
+# Tests are every file under tests/ but pictures; code is the C++, .rc and CMake files of
+# the programs and their build tools. Our rule: tests at most a third of the code or so.
+count:
+	@tests=$$(find tests -type f ! -name '*.png' ! -name '*.svg' -exec grep -Hcv '^[[:space:]]*$$' {} + | awk -F: '{ s += $$NF } END { print s }'); \
+	code=$$(find platform device setup tools -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.rc' -o -name CMakeLists.txt -o -name '*.cmake' \) \
+	        -exec grep -Hcv '^[[:space:]]*$$' {} + | awk -F: '{ s += $$NF } END { print s }'); \
+	awk -v t=$$tests -v c=$$code 'BEGIN { printf "tests %d non-blank lines, code %d: %.2f of the code\n", t, c, t / c }'
 
 # Writes the screenshot tests' pictures as their new references. Look at them before
 # committing: they are what the tests will hold the program to.
