@@ -1,6 +1,5 @@
 // The list view in report view, through the real input path: header taps, the stable
-// sort with the program's compare function, selection, scrolling both ways, and a
-// refused insertion.
+// sort with the program's compare function, selection, and scrolling both ways.
 #include <commctrl.h>
 
 #include <string>
@@ -129,16 +128,6 @@ TEST_F(ListViewTest, HeaderTapsTellTheParentWhichColumnEvenWhenScrolledSideways)
     for (int i = 0; i < 8; ++i) test::TapAt(POINT{box.right - 1 - 6, box.bottom - 1 - 6});  // the right arrow
     test::TapAt(POINT{box.left + 10, box.top + 1 + 9});
     EXPECT_EQ(events, (std::vector<std::string>{"column 7", "column 0", "column 1"}));
-}
-
-TEST_F(ListViewTest, RefusedInsertionLeavesTheRowsBeforeIt) {
-    AddColumns({150});
-    platform::RefuseListViewInsertionsBeyond(3);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(AddRow({u"row"}), i);
-    EXPECT_EQ(AddRow({u"refused"}), -1);
-    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3);
-    Tap(platform::kMsgItemTapPoint, 2);
-    EXPECT_EQ(Selected(), 2);
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
 // The modal message box: its buttons and which answers, the keyboard, the owner and the
 // focus around it, WM_QUIT inside its loop, and taps elsewhere.
-//
-// MessageBoxW runs its own loop; whenever that loop waits for input, the next action
-// queued on the backend runs. The actions only inject input: the box's loop itself
-// must take it from the queue and handle it.
+// MessageBoxW runs its own loop; each action queued on the backend runs when it waits for
+// input, and only injects input that the box's loop must take and handle.
 #include "kernel/internal.h"
 #include "support.h"
 

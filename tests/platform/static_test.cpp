@@ -71,16 +71,6 @@ TEST_F(StaticTest, LeftTextWrapsAtWholeLinesButLeftNoWordWrapIsClipped) {
     EXPECT_GE(singleInk.right, 60 - 1);
 }
 
-TEST_F(StaticTest, AmpersandIsAPrefixUnlessNoPrefixIsSet) {
-    // "&&" stands for one ampersand; SS_NOPREFIX shows every ampersand as it is.
-    HWND doubled = Static(u"A&&B", SS_LEFT, RECT{10, 10, 110, 30});
-    HWND literal = Static(u"A&B", SS_LEFT | SS_NOPREFIX, RECT{10, 40, 110, 60});
-    HWND prefixed = Static(u"A&B", SS_LEFT, RECT{10, 70, 110, 90});
-    EXPECT_EQ(InkIn(doubled), InkIn(literal));
-    EXPECT_GT(InkIn(prefixed).right, 0);
-    EXPECT_LT(InkIn(prefixed).right, InkIn(literal).right) << "the prefix character is not drawn";
-}
-
 // Whether the control shows the bitmap pixel for pixel at its top-left and is its size.
 void ExpectShows(HWND s, HBITMAP bitmap) {
     const platform::Surface* surface = platform::BitmapSurface(bitmap);
