@@ -1,5 +1,5 @@
-// Dialogs from templates built by windres: parsing, pixel geometry, creation order,
-// WM_INITDIALOG and its focus rule, and the dialog manager's answers.
+// Dialogs from templates built by windres: parsing, pixel geometry, WM_INITDIALOG, the
+// dialog procedure's answers, owners, and the modal loop.
 #include "demo_resource.h"
 #include "kernel/internal.h"
 #include "resources/resources.h"
@@ -10,138 +10,75 @@ namespace {
 using test::CreateDialogFromResource;
 using test::PassiveDialogProc;
 
-const platform::DialogTemplate& OhmsTemplate() {
-    static platform::DialogTemplate t;
-    static bool parsed = false;
-    if (!parsed) {
-        const platform::ResourceEntry* e = platform::FindEntry(RT_DIALOG, MAKEINTRESOURCE(IDD_OHMS));
-        parsed = e && platform::ParseDialogTemplate(e->data, e->size, t);
-    }
-    return t;
-}
-
-TEST(DialogTemplate, WindresTemplateParsesWithEveryControlInOrder) {
-    const auto& t = OhmsTemplate();
+TEST(DialogTemplate, WindresTemplateParsesAndATruncatedOneIsRefused) {
+    const platform::ResourceEntry* e = platform::FindEntry(RT_DIALOG, MAKEINTRESOURCE(IDD_OHMS));
+    ASSERT_NE(e, nullptr);
+    platform::DialogTemplate t;
+    ASSERT_TRUE(platform::ParseDialogTemplate(e->data, e->size, t));
     ASSERT_EQ(t.items.size(), 12u);
-    EXPECT_EQ(t.cx, 140);
-    EXPECT_EQ(t.cy, 156);
-    EXPECT_TRUE(t.style & DS_SETFONT);
     EXPECT_EQ(t.pointSize, 8);
     EXPECT_EQ(t.faceName, u"System");
-    EXPECT_EQ(t.items[0].id, IDC_TITLE);
-    EXPECT_EQ(t.items[0].className, u"Static");
     EXPECT_EQ(t.items[0].title, u"DC Ohm's Law Calculator     ");
     // A bitmap picture names its bitmap by ordinal.
     EXPECT_EQ(t.items[1].title, (std::u16string{char16_t(0xFFFF), char16_t(IDB_RULE)}));
-    EXPECT_EQ(t.items[1].id, 0xFFFF);
     EXPECT_EQ(t.items[3].className, u"Edit");
-    EXPECT_EQ(t.items[3].id, IDC_CURRENT);
-    EXPECT_EQ(t.items[3].x, 96);
-    EXPECT_EQ(t.items[3].y, 16);
-    EXPECT_EQ(t.items[3].cx, 40);
-    EXPECT_EQ(t.items[3].cy, 13);
-    EXPECT_EQ(t.items[11].className, u"Button");
+    EXPECT_EQ((std::vector<int>{t.items[3].id, t.items[3].x, t.items[3].y, t.items[3].cx, t.items[3].cy}),
+              (std::vector<int>{IDC_CURRENT, 96, 16, 40, 13}));
     EXPECT_EQ(t.items[11].style & BS_TYPEMASK, DWORD(BS_DEFPUSHBUTTON));
-}
-
-TEST(DialogTemplate, TruncatedTemplateIsRefusedNotReadPastItsEnd) {
-    const platform::ResourceEntry* e = platform::FindEntry(RT_DIALOG, MAKEINTRESOURCE(IDD_OHMS));
-    ASSERT_NE(e, nullptr);
     for (size_t cut : {size_t(10), e->size / 2, e->size - 3}) {
         std::vector<uint8_t> copy(e->data, e->data + cut);
-        platform::DialogTemplate t;
         EXPECT_FALSE(platform::ParseDialogTemplate(copy.data(), copy.size(), t)) << "cut at " << cut;
     }
 }
 
 class DialogTest : public test::PlatformTest {};
 
+// Dialog units are a quarter of six pixels across and an eighth of thirteen down; a
+// dialog created hidden leaves the focus alone.
 TEST_F(DialogTest, ControlsArePlacedInPixelsWithBaseUnitsSixByThirteen) {
-    HWND dlg = CreateDialogFromResource(IDD_OHMS, nullptr, PassiveDialogProc);
-    ASSERT_NE(dlg, nullptr);
-    RECT r;
-    GetClientRect(dlg, &r);
-    EXPECT_EQ(r.right, 210);   // 140 * 6 / 4
-    EXPECT_EQ(r.bottom, 253);  // 156 * 13 / 8
-    HWND current = GetDlgItem(dlg, IDC_CURRENT);
-    GetWindowRect(current, &r);
-    POINT origin{0, 0};
-    ClientToScreen(dlg, &origin);
-    EXPECT_EQ(r.left - origin.x, 144);
-    EXPECT_EQ(r.top - origin.y, 26);
-    EXPECT_EQ(r.right - r.left, 60);
-    EXPECT_EQ(r.bottom - r.top, 21);
-    // The title spans the 240-pixel screen; the rule takes its bitmap's size.
-    GetClientRect(GetDlgItem(dlg, IDC_TITLE), &r);
-    EXPECT_EQ(r.right, 240);
-    HWND rule = GetDlgItem(dlg, -1);  // the first control without an id
-    ASSERT_NE(rule, nullptr);
-    GetClientRect(rule, &r);
-    EXPECT_EQ(r.right, 250);
-    EXPECT_EQ(r.bottom, 1);
-}
-
-TEST_F(DialogTest, ControlsExistBeforeInitDialogWhichSeesTheCreationParameter) {
-    static std::vector<std::string> seen;
-    seen.clear();
-    auto proc = [](HWND dlg, UINT msg, WPARAM, LPARAM lParam) -> INT_PTR {
-        if (msg == WM_INITDIALOG) {
-            seen.push_back(GetDlgItem(dlg, IDC_CALCULATE) ? "controls" : "no controls");
-            seen.push_back("param " + std::to_string(lParam));
-        }
-        return FALSE;
-    };
-    ASSERT_NE(CreateDialogFromResource(IDD_OHMS, nullptr, proc, 77), nullptr);
-    EXPECT_EQ(seen, (std::vector<std::string>{"controls", "param 77"}));
-}
-
-TEST_F(DialogTest, HiddenDialogDoesNotTakeTheFocusOnCreation) {
     HWND dlg = CreateDialogFromResource(IDD_OHMS, nullptr, PassiveDialogProc);
     ASSERT_NE(dlg, nullptr);
     EXPECT_FALSE(IsWindowVisible(dlg));
     EXPECT_EQ(GetFocus(), nullptr);
+    RECT r;
+    GetClientRect(dlg, &r);
+    EXPECT_EQ(r, (RECT{0, 0, 210, 253}));
+    POINT origin{0, 0};
+    ClientToScreen(dlg, &origin);
+    GetWindowRect(GetDlgItem(dlg, IDC_CURRENT), &r);
+    OffsetRect(&r, -origin.x, -origin.y);
+    EXPECT_EQ(r, (RECT{144, 26, 204, 47}));
+    r = RECT{2, 94, 42, 106};
+    ASSERT_TRUE(MapDialogRect(dlg, &r));
+    EXPECT_EQ(r, (RECT{3, 152, 63, 172}));
 }
 
-TEST_F(DialogTest, DialogProcedureAnswersColourRequestsDirectlyAndOthersThroughMsgResult) {
+// The controls exist before WM_INITDIALOG, which sees the creation parameter; the
+// procedure answers colour requests directly and others through DWL_MSGRESULT.
+TEST_F(DialogTest, DialogProcedureSeesItsControlsAndAnswers) {
+    static std::vector<std::string> seen;
     static HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-    auto proc = [](HWND dlg, UINT msg, WPARAM, LPARAM) -> INT_PTR {
+    auto proc = [](HWND dlg, UINT msg, WPARAM, LPARAM lParam) -> INT_PTR {
+        if (msg == WM_INITDIALOG) seen = {GetDlgItem(dlg, IDC_CALCULATE) ? "controls" : "none", std::to_string(lParam)};
         if (msg == WM_CTLCOLORSTATIC) return reinterpret_cast<INT_PTR>(brush);
-        if (msg == WM_USER) {
-            SetWindowLongW(dlg, DWL_MSGRESULT, 42);
-            return TRUE;
-        }
-        return msg == WM_INITDIALOG;
+        if (msg == WM_USER) SetWindowLongW(dlg, DWL_MSGRESULT, 42);
+        return msg == WM_USER;
     };
-    HWND dlg = CreateDialogFromResource(IDD_OHMS, nullptr, proc);
+    HWND dlg = CreateDialogFromResource(IDD_OHMS, nullptr, proc, 77);
+    EXPECT_EQ(seen, (std::vector<std::string>{"controls", "77"}));
     EXPECT_EQ(SendMessageW(dlg, WM_CTLCOLORSTATIC, 0, 0), reinterpret_cast<LRESULT>(brush));
     EXPECT_EQ(SendMessageW(dlg, WM_USER, 0, 0), 42);
-    // Unhandled messages get the default processing: the dialog keeps its font.
-    EXPECT_NE(SendMessageW(dlg, WM_GETFONT, 0, 0), 0);
-}
-
-TEST_F(DialogTest, OwnedDialogGoesWithItsOwnerAndChildPageWithItsParent) {
-    HWND owner = CreateDialogFromResource(IDD_OHMS, nullptr, PassiveDialogProc);
-    HWND owned = CreateDialogFromResource(IDD_CONTROLS, owner, PassiveDialogProc);
-    ASSERT_TRUE(owner && owned);
-    EXPECT_EQ(GetParent(owned), owner);
-    DestroyWindow(owner);
-    EXPECT_FALSE(IsWindow(owned));
-}
-
-TEST_F(DialogTest, MapDialogRectUsesTheSameUnits) {
-    HWND dlg = CreateDialogFromResource(IDD_OHMS, nullptr, PassiveDialogProc);
-    RECT r{2, 94, 42, 106};
-    ASSERT_TRUE(MapDialogRect(dlg, &r));
-    EXPECT_EQ(r.left, 3);
-    EXPECT_EQ(r.top, 152);
-    EXPECT_EQ(r.right, 63);
-    EXPECT_EQ(r.bottom, 172);
+    EXPECT_NE(SendMessageW(dlg, WM_GETFONT, 0, 0), 0) << "unhandled messages get the default processing";
+    HWND owned = CreateDialogFromResource(IDD_CONTROLS, dlg, PassiveDialogProc);
+    EXPECT_EQ(GetParent(owned), dlg);
+    DestroyWindow(dlg);
+    EXPECT_FALSE(IsWindow(owned)) << "an owned dialog goes with its owner";
 }
 
 }  // namespace
 
-// DialogBoxParamA runs the dialog in a loop of its own; each queued action runs when that
-// loop waits for input.
+// DialogBoxParamA runs the dialog in a loop of its own over its disabled owner; each
+// queued action runs when that loop waits for input.
 TEST_F(DialogTest, DialogBoxRunsOverItsDisabledOwnerUntilEndDialogAndAnswersMinusOneWhenItCannot) {
     static HWND owner;
     owner = test::CreateListeningWindow();
