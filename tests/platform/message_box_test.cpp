@@ -2,6 +2,7 @@
 // focus around it, WM_QUIT inside its loop, and taps elsewhere.
 // MessageBoxW runs its own loop; each action queued on the backend runs when it waits for
 // input, and only injects input that the box's loop must take and handle.
+#include "gdi/gdi.h"
 #include "kernel/internal.h"
 #include "support.h"
 
@@ -52,21 +53,27 @@ TEST_F(MessageBoxTest, ShowsTheButtonsOfItsTypeAndAnswersTheOneTapped) {
                  {MB_YESNO, {IDYES, IDNO}, IDYES},
                  {MB_YESNO | MB_ICONQUESTION, {IDYES, IDNO}, IDNO},
                  {MB_OKCANCEL, {IDOK, IDCANCEL}, IDCANCEL}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.type);
-        std::vector<int> present;
-        HWND box = nullptr;
-        Then([&] {
-            box = OpenBox();
-            for (int id : {IDOK, IDCANCEL, IDYES, IDNO})
-                if (GetDlgItem(box, id)) present.push_back(id);
-        });
-        ThenTap(c.tapped);
-        EXPECT_EQ(MessageBoxW(owner, u"Overwrite?", u"Ohms", c.type), c.tapped);
-        EXPECT_EQ(present, c.buttons);
-        EXPECT_TRUE(platform::ModalStack().empty());
-        EXPECT_FALSE(IsWindow(box));
+    // The second round opens the same boxes again: nothing drawn may stay allocated.
+    size_t live = 0;
+    for (int round = 0; round < 2; ++round) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.type);
+            std::vector<int> present;
+            HWND box = nullptr;
+            Then([&] {
+                box = OpenBox();
+                for (int id : {IDOK, IDCANCEL, IDYES, IDNO})
+                    if (GetDlgItem(box, id)) present.push_back(id);
+            });
+            ThenTap(c.tapped);
+            EXPECT_EQ(MessageBoxW(owner, u"Overwrite?", u"Ohms", c.type), c.tapped);
+            EXPECT_EQ(present, c.buttons);
+            EXPECT_TRUE(platform::ModalStack().empty());
+            EXPECT_FALSE(IsWindow(box));
+        }
+        if (round == 0) live = platform::LiveGdiObjects();
     }
+    EXPECT_EQ(platform::LiveGdiObjects(), live) << "a box left drawing objects behind";
     EXPECT_TRUE(commands.empty()) << "the taps were for the box alone";
 }
 
