@@ -1,6 +1,6 @@
 // Painting: update regions and WM_PAINT, erasing with the class brush, clipping to
-// what of a window is visible, repainting what a window uncovers, text layout and
-// colour, and blits from memory device contexts.
+// what of a window is visible, repainting what a window uncovers, text layout, and
+// blits from memory device contexts. How text looks the screenshots show.
 #include "demo_resource.h"
 #include "window_support.h"
 
@@ -125,19 +125,6 @@ TEST_F(Paint, EraseBackgroundUsesTheClassBrushOnlyInsideTheInvalidArea) {
     }
 }
 
-TEST_F(Paint, ClassBrushMayBeASystemColourPlusOne) {
-    wtest::RegisterProbe(u"Highlighted", reinterpret_cast<HBRUSH>(uintptr_t(COLOR_HIGHLIGHT + 1)));
-    HWND h = CreateWindowExW(0, u"Highlighted", u"", WS_POPUP | WS_VISIBLE, 20, 40, 100, 100, nullptr, nullptr, nullptr,
-                             nullptr);
-    test::Pump();
-    EXPECT_TRUE(AllPixels(RECT{20, 40, 120, 140}, Pixel(GetSysColor(COLOR_HIGHLIGHT))));
-    HDC hdc = GetDC(h);
-    RECT r{0, 0, 10, 10};
-    EXPECT_TRUE(FillRect(hdc, &r, reinterpret_cast<HBRUSH>(uintptr_t(COLOR_WINDOWTEXT + 1))));
-    ReleaseDC(h, hdc);
-    EXPECT_TRUE(AllPixels(RECT{20, 40, 30, 50}, Pixel(GetSysColor(COLOR_WINDOWTEXT))));
-}
-
 // Windows whose WM_PAINT fills far beyond their own client area in one colour.
 std::map<HWND, COLORREF>& Greedy() {
     static std::map<HWND, COLORREF> g;
@@ -255,7 +242,6 @@ protected:
         window = SolidWindow(kWhite, RECT{0, 40, 240, 240});
         test::Pump();
         hdc = GetDC(window);
-        SetBkMode(hdc, TRANSPARENT);
         TEXTMETRICW tm{};
         ASSERT_TRUE(GetTextMetricsW(hdc, &tm)) << "the font files are missing";
         lineHeight = tm.tmHeight;
@@ -282,31 +268,6 @@ protected:
     HDC hdc = nullptr;
     int lineHeight = 0;
 };
-
-TEST_F(Text, PlacementAlignsCentresAndClipsUnlessAskedNotTo) {
-    for (UINT format : {UINT(DT_LEFT), UINT(DT_CENTER), UINT(DT_RIGHT)}) {
-        SCOPED_TRACE(format);
-        RECT clear{0, 0, 240, 200};
-        FillRect(hdc, &clear, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        RECT r{20, 10, 220, 40};  // on the screen y 50..80
-        DrawTextW(hdc, u"Centre", -1, &r, format | DT_SINGLELINE | DT_VCENTER);
-        RECT ink = Ink();
-        ASSERT_GT(ink.right, ink.left) << "nothing was drawn";
-        const int off = format == DT_LEFT ? ink.left - 20 : format == DT_RIGHT ? ink.right - 220
-                                                                               : (ink.left + ink.right - 240) / 2;
-        EXPECT_LE(std::abs(off), 2) << ink;
-        EXPECT_LE(std::abs((ink.top + ink.bottom) - 130), 6) << "vertically centred " << ink;
-    }
-    const std::u16string text = u"A line far too long for its box";
-    RECT r{20, 100, 60, 130};
-    DrawTextW(hdc, text.c_str(), -1, &r, DT_LEFT | DT_SINGLELINE);
-    RECT clipped = Ink(140, 170);
-    EXPECT_GT(clipped.right, clipped.left);
-    EXPECT_LE(clipped.right, 60);
-    RECT below{20, 150, 60, 180};
-    DrawTextW(hdc, text.c_str(), -1, &below, DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
-    EXPECT_GT(Ink(190, 220).right, 60);
-}
 
 TEST_F(Text, CalcRectMeasuresLinesBreaksAndPrefixesWithoutDrawing) {
     EXPECT_EQ(Calc(u"Hello world", DT_SINGLELINE), (RECT{0, 0, Width(u"Hello world"), lineHeight}));
@@ -336,25 +297,6 @@ TEST_F(Text, CalcRectMeasuresLinesBreaksAndPrefixesWithoutDrawing) {
     EXPECT_LE(std::abs(second.left - 20), 2);
     EXPECT_LT(second.right, first.right) << "\"gamma\" is shorter than \"alpha beta\"";
     EXPECT_EQ(Ink(50 + 2 * lineHeight).right, 0) << "no third line";
-}
-
-TEST_F(Text, SetTextColorColoursTheTextAndOpaqueModeItsBackground) {
-    EXPECT_EQ(SetTextColor(hdc, kRed), kBlack);
-    RECT r{10, 10, 230, 40};
-    DrawTextW(hdc, u"MMMM WWWW", -1, &r, DT_LEFT | DT_SINGLELINE);
-    const RECT area{0, 40, 240, 100};
-    EXPECT_GT(CountPixels(area, Pixel(kRed)), 10);
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) {
-            uint32_t p = test::PixelAt(x, y);
-            ASSERT_EQ((p >> 8) & 0xFF, p & 0xFF) << "red blended with white keeps green and blue equal";
-        }
-    SetBkMode(hdc, OPAQUE);
-    EXPECT_EQ(SetBkColor(hdc, kYellow), kWhite);
-    RECT second{10, 100, 230, 130};
-    DrawTextW(hdc, u"MMMM", -1, &second, DT_LEFT | DT_TOP | DT_SINGLELINE);
-    EXPECT_GT(CountPixels(RECT{10, 140, 230, 140 + lineHeight}, Pixel(kYellow)), 0);
-    EXPECT_EQ(CountPixels(RECT{0, 140 + lineHeight, 240, 240}, Pixel(kYellow)), 0);
 }
 
 // A part of a loaded bitmap is copied from a memory context and clipped to the window.

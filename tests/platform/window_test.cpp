@@ -187,22 +187,6 @@ TEST_F(Window, GeometryOfNestedChildrenFollowsTheirParents) {
     EXPECT_TRUE(rec.All().empty()) << "moving without a change of size is no resize";
 }
 
-TEST_F(Window, FindWindowMatchesTopLevelWindowsByClassAndTitle) {
-    ASSERT_TRUE(wtest::RegisterProbe(u"MainClass"));
-    HWND alpha = Probe(u"Alpha", RECT{0, 30, 100, 100}, WS_POPUP);  // hidden windows are found too
-    HWND beta = CreateWindowExW(0, u"MainClass", u"Beta", WS_POPUP | WS_VISIBLE, 0, 30, 100, 100, nullptr, nullptr,
-                                nullptr, nullptr);
-    Probe(u"Child", RECT{0, 0, 10, 10}, WS_CHILD | WS_VISIBLE, beta);
-    const struct {
-        const char16_t *cls, *title;
-        HWND expected;
-    } cases[] = {
-        {u"mainclass", nullptr, beta}, {nullptr, u"Alpha", alpha},   {u"MainClass", u"Beta", beta},
-        {kProbe, u"Beta", nullptr},    {nullptr, u"Child", nullptr}, {kProbe, u"Alpha", alpha},
-    };
-    for (const auto& c : cases) EXPECT_EQ(FindWindowW(c.cls, c.title), c.expected) << (c.title ? "title" : "class");
-}
-
 TEST_F(Window, SetForegroundWindowWithTheLowBitBringsTheWindowAndItsOwnedWindowsForward) {
     HWND main = SolidWindow(RGB(255, 0, 0), RECT{0, 30, 240, 250});
     HWND owned = CreateWindowExW(0, wtest::SolidClass(RGB(0, 255, 0)).c_str(), u"", WS_POPUP | WS_VISIBLE, 50, 50, 100,
@@ -302,25 +286,6 @@ TEST_F(Window, WindowLongsAnswerThePreviousValueAndDialogsKeepTheirOwn) {
     EXPECT_EQ(GetWindowLongW(dlg, GWL_USERDATA), 0);
 }
 
-WNDPROC g_original = nullptr;
-
-LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_USER + 2) return 99;
-    return CallWindowProcW(g_original, hwnd, msg, wParam, lParam) + 1;
-}
-
-TEST_F(Window, SubclassingThroughTheWindowProcedureLong) {
-    HWND h = Probe(u"w", RECT{0, 30, 100, 100}, WS_POPUP);
-    ProbeHook() = [](HWND, UINT msg, WPARAM, LPARAM, LRESULT& r) {
-        r = 7;
-        return msg == WM_USER + 1;
-    };
-    g_original = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(h, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(Subclass)));
-    EXPECT_EQ(g_original, wtest::ProbeProc);
-    EXPECT_EQ(SendMessageW(h, WM_USER + 1, 0, 0), 8);
-    EXPECT_EQ(SendMessageW(h, WM_USER + 2, 0, 0), 99);
-}
-
 TEST_F(Window, SentMessagesAreHandledAtOncePostedOnesLater) {
     HWND h = Probe(u"w", RECT{0, 30, 100, 100}, WS_POPUP);
     static std::vector<UINT> handled;
@@ -366,13 +331,11 @@ class Keyboard : public Window {
 protected:
     void SetUp() override {
         Window::SetUp();
-        HWND top = Probe(u"top", RECT{0, 30, 240, 250}, WS_POPUP | WS_VISIBLE);
-        field = Probe(u"field", RECT{0, 0, 100, 20}, WS_CHILD | WS_VISIBLE, top);
+        field = Probe(u"field", RECT{0, 30, 100, 50}, WS_POPUP | WS_VISIBLE);
         SetFocus(field);
         test::Pump();
-        keys().clear();
-        ProbeHook() = [](HWND, UINT msg, WPARAM wParam, LPARAM, LRESULT&) {
-            if (msg == WM_KEYDOWN || msg == WM_KEYUP || msg == WM_CHAR) keys().push_back({msg, wParam});
+        ProbeHook() = [this](HWND, UINT msg, WPARAM wParam, LPARAM, LRESULT&) {
+            if (msg == WM_KEYDOWN || msg == WM_KEYUP || msg == WM_CHAR) keys.push_back({msg, wParam});
             return false;
         };
     }
@@ -381,10 +344,7 @@ protected:
         platform::SetKeyState(VK_CONTROL, false);
         Window::TearDown();
     }
-    static std::vector<std::pair<UINT, WPARAM>>& keys() {
-        static std::vector<std::pair<UINT, WPARAM>> k;
-        return k;
-    }
+    std::vector<std::pair<UINT, WPARAM>> keys;
     HWND field = nullptr;
 };
 
@@ -400,22 +360,22 @@ TEST_F(Keyboard, KeysBecomeCharactersBetweenTheirDownAndUpFollowingShiftAndContr
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.vk);
-        keys().clear();
+        keys.clear();
         platform::SetKeyState(VK_SHIFT, c.shift);
         platform::SetKeyState(VK_CONTROL, c.control);
         test::PressKey(c.vk);
         std::vector<std::pair<UINT, WPARAM>> expected{{WM_KEYDOWN, c.vk}, {WM_KEYUP, c.vk}};
         if (c.ch >= 0) expected.insert(expected.begin() + 1, {WM_CHAR, WPARAM(c.ch)});
-        EXPECT_EQ(keys(), expected);
+        EXPECT_EQ(keys, expected);
     }
 }
 
 TEST_F(Keyboard, PacketKeysCarryTheirCharacterInTheHighWordOfLParam) {
     test::Type(u"h\u4E2D");
-    EXPECT_EQ(keys(), (std::vector<std::pair<UINT, WPARAM>>{{WM_KEYDOWN, VK_PACKET}, {WM_CHAR, u'h'},
+    EXPECT_EQ(keys, (std::vector<std::pair<UINT, WPARAM>>{{WM_KEYDOWN, VK_PACKET}, {WM_CHAR, u'h'},
                                                             {WM_KEYUP, VK_PACKET},   {WM_KEYDOWN, VK_PACKET},
                                                             {WM_CHAR, 0x4E2D},       {WM_KEYUP, VK_PACKET}}));
-    keys().clear();
+    keys.clear();
     MSG packet{field, WM_KEYDOWN, VK_PACKET, LPARAM(DWORD(0x263A) << 16 | 1), 0, {0, 0}};
     EXPECT_TRUE(TranslateMessage(&packet));
     MSG left{field, WM_KEYDOWN, VK_LEFT, 1, 0, {0, 0}};
@@ -423,7 +383,7 @@ TEST_F(Keyboard, PacketKeysCarryTheirCharacterInTheHighWordOfLParam) {
     MSG tap{field, WM_LBUTTONDOWN, MK_LBUTTON, 0, 0, {0, 0}};
     EXPECT_FALSE(TranslateMessage(&tap));
     test::Pump();
-    EXPECT_EQ(keys(), (std::vector<std::pair<UINT, WPARAM>>{{WM_CHAR, 0x263A}}));
+    EXPECT_EQ(keys, (std::vector<std::pair<UINT, WPARAM>>{{WM_CHAR, 0x263A}}));
 }
 
 }  // namespace
