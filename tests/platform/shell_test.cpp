@@ -11,22 +11,17 @@
 
 namespace {
 
-using test::CreateDialogFromResource;
 using test::TapAt;
 using wtest::CountPixels;
 using wtest::Probe;
-using wtest::ProbeHook;
+using wtest::Recorder;
 
 constexpr RECT kWorkArea{0, 26, 240, 294};
 constexpr RECT kPanel{0, 214, 240, 294};
 constexpr RECT kBar{0, 294, 240, 320};
-constexpr RECT kOkArea{204, 4, 234, 22};
-constexpr RECT kSipButton{212, 294, 240, 320};
 constexpr POINT kOk{219, 13};
 constexpr POINT kSip{226, 307};
-constexpr uint32_t kPanelFace = 0xC8C8C8;  // RGB(200, 200, 200)
-
-
+constexpr POINT kTools{10, 307};
 
 RECT RectOf(HWND h) {
     RECT r{};
@@ -42,16 +37,25 @@ INT_PTR CALLBACK InitProc(HWND dlg, UINT msg, WPARAM, LPARAM lParam) {
     return TRUE;
 }
 
+// The commands a window was sent, as their ids.
+std::vector<int> Commands(const Recorder& rec, HWND to) {
+    std::vector<int> ids;
+    for (const auto& s : rec.To(to, WM_COMMAND)) ids.push_back(LOWORD(s.wParam));
+    return ids;
+}
+
 class Shell : public wtest::WindowTest {
 protected:
     // The program's main window over the work area, as the demo makes it.
-    HWND MakeMain() {
+    void SetUp() override {
+        wtest::WindowTest::SetUp();
         wtest::RegisterProbe(u"DemoMain", static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         main = CreateWindowExW(0, u"DemoMain", u"Demo", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        return main;
     }
-    HWND Screen(DWORD flags, HWND owner) { return CreateDialogFromResource(IDD_OHMS, owner, InitProc, LPARAM(flags)); }
+    HWND Screen(DWORD flags) {
+        return test::CreateDialogFromResource(IDD_OHMS, main, InitProc, LPARAM(flags));
+    }
     // Whatever takes taps at the input panel's place is the panel, at its size.
     static bool PanelShown() {
         HWND h = platform::WindowAtPoint(POINT{5, 224});
@@ -60,175 +64,93 @@ protected:
     HWND main = nullptr;
 };
 
-// ---------------------------------------------------------------- SHInitDialog
-
-TEST_F(Shell, InitDialogWithFullScreenFlagsSizesTheScreenToTheWorkArea) {
-    MakeMain();
-    for (DWORD flags : {DWORD(13), DWORD(5), DWORD(4)}) {
+TEST_F(Shell, InitDialogSizesTheScreenAndLowersThePanelOnlyWhenAsked) {
+    ASSERT_TRUE(SHSipPreference(main, SIP_UP));
+    for (DWORD flags : {DWORD(5), DWORD(4), DWORD(13)}) {
         SCOPED_TRACE(flags);
-        HWND dlg = Screen(flags, main);
+        HWND dlg = Screen(flags);
         ASSERT_NE(dlg, nullptr);
         EXPECT_EQ(RectOf(dlg), kWorkArea);
-        RECT client;
-        GetClientRect(dlg, &client);
-        EXPECT_EQ(client.bottom, 268);
+        EXPECT_EQ(PanelShown(), flags != 13) << "flag 8 lowers the panel";
     }
-    HWND plain = Screen(0, main);
-    ASSERT_NE(plain, nullptr);
-    RECT r = RectOf(plain);
+    RECT r = RectOf(Screen(0));
     EXPECT_EQ(r.right - r.left, 210) << "without the flag the template's size stays";
     EXPECT_EQ(r.bottom - r.top, 253);
 }
 
-TEST_F(Shell, InitDialogLowersTheInputPanelOnlyWhenAsked) {
-    MakeMain();
-    ASSERT_TRUE(SHSipPreference(main, SIP_UP));
-    ASSERT_TRUE(PanelShown());
-    Screen(5, main);
-    EXPECT_TRUE(PanelShown()) << "flags 5 leave the panel as it is";
-    Screen(13, main);
-    EXPECT_FALSE(PanelShown()) << "flag 8 lowers it";
-}
-
 TEST_F(Shell, OkButtonBelongsToTheForegroundScreenInitialisedWithDone) {
-    MakeMain();
-    HWND done = Screen(5, main);
-    HWND plain = Screen(4, main);
+    HWND done = Screen(5);
+    HWND plain = Screen(4);
     ASSERT_TRUE(done && plain);
-    test::MessageLog log({WM_COMMAND});
-    log.Name(main, "main");
-    log.Name(done, "done");
-    log.Name(plain, "plain");
-    auto okDrawn = [] { return CountPixels(kOkArea, 0xFFFFFF) > 0; };
-
-    test::Pump();
-    EXPECT_FALSE(okDrawn()) << "the main window did not ask for it";
-    TapAt(kOk);
-    EXPECT_TRUE(log.Lines().empty());
-
-    ShowWindow(done, SW_SHOWNORMAL);
-    test::Pump();
-    EXPECT_TRUE(okDrawn());
-    TapAt(kOk);
-    EXPECT_EQ(log.Lines(), std::vector<std::string>{"done WM_COMMAND 1/0"});
-    log.Clear();
-
-    ShowWindow(plain, SW_SHOWNORMAL);
-    test::Pump();
-    EXPECT_FALSE(okDrawn()) << "the screen above has no ok button";
-    TapAt(kOk);
-    EXPECT_TRUE(log.Lines().empty());
-
-    ShowWindow(plain, SW_HIDE);
-    test::Pump();
-    EXPECT_TRUE(okDrawn()) << "back to the screen with the ok button";
-    TapAt(kOk);
-    EXPECT_EQ(log.Lines(), std::vector<std::string>{"done WM_COMMAND 1/0"});
-    log.Clear();
-
-    DestroyWindow(done);
-    test::Pump();
-    EXPECT_FALSE(okDrawn()) << "the main window is in front again";
-    TapAt(kOk);
-    EXPECT_TRUE(log.Lines().empty());
-}
-
-TEST_F(Shell, NavigationBarShowsTheProgramTitleAndFollowsItsChanges) {
-    MakeMain();
-    test::Pump();
-    const RECT titleArea{0, 0, 200, 26};
-    auto titleInk = [&] { return wtest::InkBox(titleArea, 0x003399); };
-    RECT shortTitle = titleInk();
-    ASSERT_GT(shortTitle.right, shortTitle.left) << "the title is written";
-    SetWindowTextW(main, u"Demo with a longer title");
-    test::Pump();
-    RECT longTitle = titleInk();
-    EXPECT_GT(longTitle.right, shortTitle.right + 40);
-    // An owned screen in front still shows its program's title.
-    HWND screen = Screen(4, main);
-    ShowWindow(screen, SW_SHOWNORMAL);
-    test::Pump();
-    RECT underScreen = titleInk();
-    EXPECT_EQ(underScreen.right, longTitle.right);
-}
-
-// ---------------------------------------------------------------- the input panel
-
-TEST_F(Shell, SipPreferenceShowsAndHidesThePanelAndTellsTheProgramsWindows) {
-    MakeMain();
-    HWND hiddenScreen = Screen(0, main);
-    HWND child = Probe(u"child", RECT{0, 0, 50, 50}, WS_CHILD | WS_VISIBLE, main);
-    test::Pump();
-    wtest::Recorder rec({WM_SETTINGCHANGE});
-    ASSERT_TRUE(SHSipPreference(main, SIP_UP));
-    test::Pump();
-    EXPECT_TRUE(PanelShown());
-    EXPECT_GT(CountPixels(kPanel, kPanelFace), 0);
-    EXPECT_EQ(CountPixels(RECT{0, 26, 240, 214}, kPanelFace), 0) << "the panel keeps to its place";
-    auto told = rec.Of(WM_SETTINGCHANGE);
-    std::set<HWND> recipients;
-    for (const auto& s : told) {
-        EXPECT_EQ(s.wParam, WPARAM(SPI_SETSIPINFO));
-        recipients.insert(s.hwnd);
+    Recorder rec({WM_COMMAND});
+    // Each step shows or hides a screen, then taps where the ok button would be.
+    const struct {
+        HWND hwnd;
+        int show;
+        bool okDrawn;
+    } steps[] = {{nullptr, 0, false}, {done, SW_SHOWNORMAL, true}, {plain, SW_SHOWNORMAL, false},
+                 {plain, SW_HIDE, true}, {done, -1, false}};
+    for (const auto& s : steps) {
+        SCOPED_TRACE(&s - steps);
+        if (s.show < 0) DestroyWindow(s.hwnd);
+        else if (s.hwnd) ShowWindow(s.hwnd, s.show);
+        test::Pump();
+        EXPECT_EQ(CountPixels(RECT{204, 4, 234, 22}, 0xFFFFFF) > 0, s.okDrawn);
+        rec.Clear();
+        TapAt(kOk);
+        EXPECT_EQ(Commands(rec, done), s.okDrawn ? std::vector<int>{IDOK} : std::vector<int>{});
+        EXPECT_TRUE(Commands(rec, main).empty() && Commands(rec, plain).empty());
     }
-    EXPECT_EQ(recipients, (std::set<HWND>{main, hiddenScreen})) << "top-level windows, hidden ones too, not children";
-    EXPECT_EQ(rec.To(child, WM_SETTINGCHANGE).size(), 0u);
+}
 
-    rec.Clear();
-    ASSERT_TRUE(SHSipPreference(main, SIP_DOWN));
+TEST_F(Shell, SipPreferenceShowsAndHidesThePanelAndTellsTheTopLevelWindows) {
+    HWND hiddenScreen = Screen(0);
+    Probe(u"child", RECT{0, 0, 50, 50}, WS_CHILD | WS_VISIBLE, main);
     test::Pump();
-    EXPECT_FALSE(PanelShown());
-    EXPECT_EQ(CountPixels(kPanel, kPanelFace), 0) << "what was under the panel is painted again";
-    EXPECT_EQ(rec.To(main, WM_SETTINGCHANGE).size(), 1u);
-    EXPECT_EQ(rec.To(hiddenScreen, WM_SETTINGCHANGE).size(), 1u);
-
+    for (SIPSTATE state : {SIP_UP, SIP_DOWN}) {
+        Recorder rec({WM_SETTINGCHANGE});
+        ASSERT_TRUE(SHSipPreference(main, state));
+        test::Pump();
+        EXPECT_EQ(PanelShown(), state == SIP_UP);
+        EXPECT_EQ(CountPixels(kPanel, 0xC8C8C8) > 0, state == SIP_UP) << "the panel's face, or what was beneath";
+        EXPECT_EQ(CountPixels(RECT{0, 26, 240, 214}, 0xC8C8C8), 0) << "the panel keeps to its place";
+        std::set<HWND> recipients;
+        for (const auto& s : rec.All()) {
+            EXPECT_EQ(s.wParam, WPARAM(SPI_SETSIPINFO));
+            recipients.insert(s.hwnd);
+        }
+        EXPECT_EQ(recipients, (std::set<HWND>{main, hiddenScreen})) << "hidden ones too, not children";
+    }
     EXPECT_TRUE(SHSipPreference(main, SIP_UNCHANGED));
-    EXPECT_FALSE(PanelShown());
     EXPECT_FALSE(SHSipPreference(nullptr, SIP_UP));
     EXPECT_FALSE(PanelShown());
 }
 
 TEST_F(Shell, TypingOnThePanelGoesToTheFocusedFieldWhichKeepsTheFocus) {
-    MakeMain();
-    HWND screen = Screen(5, main);
+    HWND screen = Screen(5);
     ShowWindow(screen, SW_SHOWNORMAL);
     HWND field = GetDlgItem(screen, IDC_CURRENT);
     SetFocus(field);
     SHSipPreference(screen, SIP_UP);
     test::Pump();
-    ASSERT_TRUE(PanelShown());
     // Keys are 20 pixels wide in rows 20 pixels high from y 214; Shift is 40 wide.
-    const POINT taps[] = {
-        {10, 224},   // 1
-        {30, 224},   // 2
-        {190, 224},  // 0
-        {10, 244},   // q
-        {210, 244},  // .
-        {10, 264},   // a
-        {20, 284},   // Shift
-        {50, 284},   // z, shifted
-        {30, 244},   // w, no longer shifted
-        {210, 284},  // space
-        {220, 224},  // backspace
-    };
+    // 1, 0, q, a, Shift, z shifted, w no longer shifted, space, backspace.
+    const POINT taps[] = {{10, 224}, {190, 224}, {10, 244}, {10, 264}, {20, 284},
+                          {50, 284}, {30, 244},  {210, 284}, {220, 224}};
     for (POINT p : taps) {
         TapAt(p);
         EXPECT_EQ(GetFocus(), field) << "after the tap at " << p.x << "," << p.y;
     }
-    EXPECT_EQ(test::TextOf(field), u"120q.aZw");
+    EXPECT_EQ(test::TextOf(field), u"10qaZw");
 }
-
-// ---------------------------------------------------------------- the menu bar
 
 class MenuBar : public Shell {
 protected:
     void SetUp() override {
         Shell::SetUp();
-        MakeMain();
         SHMENUBARINFO mb{sizeof(SHMENUBARINFO), main, 0, IDM_MAIN, GetModuleHandleW(nullptr), 0, 0, nullptr, 0};
         ASSERT_TRUE(SHCreateMenuBar(&mb));
         bar = mb.hwndMB;
-        ASSERT_NE(bar, nullptr);
         test::Pump();
     }
     // The window that takes taps just above the bar, where popups open.
@@ -239,149 +161,96 @@ protected:
 TEST_F(MenuBar, ButtonsComeFromTheMenuBarResource) {
     EXPECT_EQ(RectOf(bar), kBar);
     EXPECT_EQ(SendMessageW(bar, TB_BUTTONCOUNT, 0, 0), 2);
-    EXPECT_TRUE(IsWindowVisible(bar));
     SHMENUBARINFO small{sizeof(SHMENUBARINFO) - 1, main, 0, IDM_MAIN, GetModuleHandleW(nullptr), 0, 0, nullptr, 0};
     EXPECT_FALSE(SHCreateMenuBar(&small));
     SHMENUBARINFO missing{sizeof(SHMENUBARINFO), main, 0, 999, GetModuleHandleW(nullptr), 0, 0, nullptr, 0};
     EXPECT_FALSE(SHCreateMenuBar(&missing));
 }
 
-TEST_F(MenuBar, DropDownOpensItsPopupAboveTheBarAndItemsPostTheirCommands) {
-    test::MessageLog log({WM_COMMAND});
-    log.Name(main, "main");
-    ASSERT_EQ(AboveTheBar(10), main);
-    TapAt(POINT{10, 307});  // "Tools", the first button
-    HWND popup = AboveTheBar(10);
-    ASSERT_NE(popup, main) << "no popup opened";
-    ASSERT_NE(popup, nullptr);
-    RECT r = RectOf(popup);
-    EXPECT_EQ(r.bottom, kBar.top) << "the popup sits on the bar";
-    EXPECT_EQ(r.left, 0);
-    EXPECT_GT(r.bottom - r.top, 60) << "four items";
-    EXPECT_TRUE(log.Lines().empty()) << "opening is no command";
-
-    TapAt(POINT{r.left + 10, r.top + 5});  // the first item
-    EXPECT_EQ(log.Lines(), std::vector<std::string>{"main WM_COMMAND " + std::to_string(IDM_OHMS) + "/0"});
-    EXPECT_EQ(AboveTheBar(10), main) << "choosing an item closes the popup";
-
-    log.Clear();
-    TapAt(POINT{10, 307});
-    r = RectOf(AboveTheBar(10));
-    TapAt(POINT{r.left + 10, r.bottom - 5});  // the last item
-    EXPECT_EQ(log.Lines(), std::vector<std::string>{"main WM_COMMAND " + std::to_string(IDM_EXIT) + "/0"});
-
-    // Tapping the open drop-down again closes it.
-    log.Clear();
-    TapAt(POINT{10, 307});
-    ASSERT_NE(AboveTheBar(10), main);
-    TapAt(POINT{10, 307});
-    EXPECT_EQ(AboveTheBar(10), main);
-    EXPECT_TRUE(log.Lines().empty());
-}
-
-TEST_F(MenuBar, TheSecondDropDownOpensItsOwnPopup) {
-    test::MessageLog log({WM_COMMAND});
-    log.Name(main, "main");
-    auto help = platform::MenuBarTapPoint(IDM_HELP_CONTENTS);
+TEST_F(MenuBar, DropDownsOpenTheirPopupsAboveTheBarAndItemsSendTheirCommands) {
+    Recorder rec({WM_COMMAND, WM_LBUTTONDOWN});
+    const auto help = platform::MenuBarTapPoint(IDM_HELP_CONTENTS);
     ASSERT_TRUE(help.has_value());
-    EXPECT_EQ(help->y, 307);
-    TapAt(*help);
-    HWND popup = AboveTheBar(help->x);
-    ASSERT_NE(popup, main);
-    RECT r = RectOf(popup);
-    EXPECT_GT(r.left, 0) << "it opens over its own button, right of Tools";
-    EXPECT_LE(r.left, help->x);
-    EXPECT_EQ(r.bottom, kBar.top);
-    TapAt(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-    EXPECT_EQ(log.Lines(), std::vector<std::string>{"main WM_COMMAND " + std::to_string(IDM_HELP_CONTENTS) + "/0"});
-}
-
-TEST_F(MenuBar, TappingOutsideAnOpenPopupClosesItAndGoesNoFurther) {
-    wtest::Recorder rec({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_COMMAND});
-    TapAt(POINT{10, 307});
-    ASSERT_NE(AboveTheBar(10), main);
-    rec.Clear();
-    TapAt(POINT{120, 100});
-    EXPECT_EQ(AboveTheBar(10), main);
-    EXPECT_TRUE(rec.To(main, WM_LBUTTONDOWN).empty()) << "the closing tap is swallowed";
-    EXPECT_TRUE(rec.To(main, WM_LBUTTONUP).empty());
-    EXPECT_TRUE(rec.Of(WM_COMMAND).empty());
+    // The first item of Tools, its last, and the Help popup's one item.
+    const struct {
+        POINT button;
+        bool last;
+        int command;
+    } cases[] = {{kTools, false, IDM_OHMS}, {kTools, true, IDM_EXIT}, {*help, false, IDM_HELP_CONTENTS}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        rec.Clear();
+        TapAt(c.button);
+        HWND popup = AboveTheBar(c.button.x);
+        ASSERT_NE(popup, main) << "no popup opened";
+        RECT r = RectOf(popup);
+        EXPECT_EQ(r.bottom, kBar.top) << "the popup sits on the bar";
+        EXPECT_TRUE(r.left <= c.button.x && c.button.x - r.left < 40) << "over its own button";
+        EXPECT_TRUE(Commands(rec, main).empty()) << "opening is no command";
+        TapAt(POINT{r.left + 10, c.last ? r.bottom - 5 : r.top + 5});
+        EXPECT_EQ(Commands(rec, main), std::vector<int>{c.command});
+        EXPECT_EQ(AboveTheBar(c.button.x), main) << "choosing an item closes the popup";
+    }
+    // Tapping the open drop-down again, or anywhere outside its popup, closes it and goes no further.
+    for (POINT elsewhere : {kTools, POINT{120, 100}}) {
+        TapAt(kTools);
+        ASSERT_NE(AboveTheBar(10), main);
+        rec.Clear();
+        TapAt(elsewhere);
+        EXPECT_EQ(AboveTheBar(10), main);
+        EXPECT_TRUE(rec.To(main, WM_LBUTTONDOWN).empty() && Commands(rec, main).empty());
+    }
     TapAt(POINT{120, 100});
     EXPECT_EQ(rec.To(main, WM_LBUTTONDOWN).size(), 1u) << "the next tap arrives";
 }
 
-TEST_F(MenuBar, ToolBarButtonAddedWithItsBitmapPostsItsCommand) {
+TEST_F(MenuBar, ToolBarButtonAddedWithItsBitmapSendsItsCommand) {
     TBADDBITMAP bitmap{GetModuleHandleW(nullptr), IDB_HELPSTRIP};
     EXPECT_EQ(SendMessageW(bar, TB_ADDBITMAP, 1, reinterpret_cast<LPARAM>(&bitmap)), 0) << "index of the first image";
     EXPECT_EQ(SendMessageW(bar, TB_ADDBITMAP, 2, reinterpret_cast<LPARAM>(&bitmap)), 1) << "index of the next one";
-    TBBUTTON separator{-1, -1, TBSTATE_ENABLED, TBSTYLE_SEP, {0, 0}, ULONG_PTR(-1), -1};
-    TBBUTTON help{0, IDM_CONTEXT_HELP, TBSTATE_ENABLED, TBSTYLE_GROUP, {0, 0}, 0, -1};
-    EXPECT_TRUE(SendMessageW(bar, TB_INSERTBUTTON, 2, reinterpret_cast<LPARAM>(&separator)));
-    EXPECT_TRUE(SendMessageW(bar, TB_INSERTBUTTON, 3, reinterpret_cast<LPARAM>(&help)));
-    EXPECT_EQ(SendMessageW(bar, TB_BUTTONCOUNT, 0, 0), 4);
+    TBBUTTON buttons[] = {{-1, -1, TBSTATE_ENABLED, TBSTYLE_SEP, {0, 0}, ULONG_PTR(-1), -1},
+                          {0, IDM_CONTEXT_HELP, TBSTATE_ENABLED, TBSTYLE_GROUP, {0, 0}, 0, -1},
+                          {1, 777, 0, TBSTYLE_BUTTON, {0, 0}, 0, -1}};  // not enabled
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(SendMessageW(bar, TB_INSERTBUTTON, 2 + i, reinterpret_cast<LPARAM>(&buttons[i])));
     test::Pump();
-
     auto where = platform::MenuBarTapPoint(IDM_CONTEXT_HELP);
     auto helpMenu = platform::MenuBarTapPoint(IDM_HELP_CONTENTS);
-    ASSERT_TRUE(where && helpMenu);
-    EXPECT_GT(where->x, helpMenu->x + 8) << "after the Help drop-down and the separator";
-    EXPECT_LT(where->x, kSipButton.left);
-    // The picture is drawn, its magenta background left out.
-    RECT button{where->x - 12, kBar.top, where->x + 12, kBar.bottom};
-    EXPECT_GT(CountPixels(button, 0x000080), 20);
-    EXPECT_EQ(CountPixels(kBar, 0xFF00FF), 0);
-
-    test::MessageLog log({WM_COMMAND});
-    log.Name(main, "main");
-    TapAt(*where);
-    EXPECT_EQ(log.Lines(), std::vector<std::string>{"main WM_COMMAND " + std::to_string(IDM_CONTEXT_HELP) + "/0"});
-
-    // A button that is not enabled takes no taps.
-    log.Clear();
-    TBBUTTON disabled{1, 777, 0, TBSTYLE_BUTTON, {0, 0}, 0, -1};
-    EXPECT_TRUE(SendMessageW(bar, TB_INSERTBUTTON, 4, reinterpret_cast<LPARAM>(&disabled)));
-    test::Pump();
     auto off = platform::MenuBarTapPoint(777);
-    ASSERT_TRUE(off.has_value());
-    EXPECT_GT(off->x, where->x) << "placed after the help button";
+    ASSERT_TRUE(where && helpMenu && off);
+    EXPECT_GT(where->x, helpMenu->x + 8) << "after the Help drop-down and the separator";
+    EXPECT_GT(off->x, where->x);
+    EXPECT_LT(off->x, 212) << "left of the input panel's button";
+    EXPECT_EQ(CountPixels(kBar, 0xFF00FF), 0) << "the picture's magenta background is left out";
+    Recorder rec({WM_COMMAND});
+    TapAt(*where);
     TapAt(*off);
-    EXPECT_TRUE(log.Lines().empty());
+    EXPECT_EQ(Commands(rec, main), std::vector<int>{IDM_CONTEXT_HELP}) << "a button not enabled takes no taps";
 }
 
 TEST_F(MenuBar, FullScreenRequestHidesTheInputPanelButton) {
-    auto sipButtonDrawn = [] { return CountPixels(kSipButton, 0x000000) > 0; };
-    EXPECT_TRUE(sipButtonDrawn());
-    TapAt(kSip);
-    EXPECT_TRUE(PanelShown());
-    TapAt(kSip);
-    EXPECT_FALSE(PanelShown());
-
-    ASSERT_TRUE(SHFullScreen(main, SHFS_HIDESIPBUTTON));
-    test::Pump();
-    EXPECT_FALSE(sipButtonDrawn());
-    TapAt(kSip);
-    EXPECT_FALSE(PanelShown());
-
-    ASSERT_TRUE(SHFullScreen(main, SHFS_SHOWSIPBUTTON));
-    test::Pump();
-    EXPECT_TRUE(sipButtonDrawn());
-    TapAt(kSip);
-    EXPECT_TRUE(PanelShown());
+    for (DWORD request : {DWORD(0), DWORD(SHFS_HIDESIPBUTTON), DWORD(SHFS_SHOWSIPBUTTON)}) {
+        SCOPED_TRACE(request);
+        if (request) { ASSERT_TRUE(SHFullScreen(main, request)); }
+        test::Pump();
+        const bool shown = request != SHFS_HIDESIPBUTTON;
+        EXPECT_EQ(CountPixels(RECT{212, 294, 240, 320}, 0x000000) > 0, shown);
+        TapAt(kSip);
+        EXPECT_EQ(PanelShown(), shown);
+        if (shown) TapAt(kSip);
+        EXPECT_FALSE(PanelShown());
+    }
 }
-
-// ---------------------------------------------------------------- SHHandleWMSettingChange
 
 TEST_F(Shell, SettingChangeHandlerMakesRoomForThePanelAndTakesItBack) {
     static SHACTIVATEINFO sai;
     sai = SHACTIVATEINFO{};
     sai.cbSize = sizeof sai;
-    ProbeHook() = [](HWND h, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r) {
+    wtest::ProbeHook() = [](HWND h, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r) {
         if (msg != WM_SETTINGCHANGE) return false;
         SHHandleWMSettingChange(h, wParam, lParam, &sai);
         r = 0;
         return true;
     };
-    MakeMain();
     HWND strip = Probe(u"strip", RECT{0, 100, 240, 150}, WS_POPUP | WS_VISIBLE);
     ASSERT_EQ(RectOf(main), kWorkArea);
     SHSipPreference(main, SIP_UP);

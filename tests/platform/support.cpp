@@ -93,34 +93,4 @@ uint32_t PixelAt(int x, int y) {
     return fb.pixels[size_t(y) * size_t(fb.width) + size_t(x)];
 }
 
-std::string MessageName(UINT msg) {
-    static const std::map<UINT, std::string> names = {
-        {WM_CREATE, "WM_CREATE"},         {WM_DESTROY, "WM_DESTROY"},       {WM_SIZE, "WM_SIZE"},
-        {WM_ACTIVATE, "WM_ACTIVATE"},     {WM_SETFOCUS, "WM_SETFOCUS"},     {WM_KILLFOCUS, "WM_KILLFOCUS"},
-        {WM_SETTEXT, "WM_SETTEXT"},       {WM_PAINT, "WM_PAINT"},           {WM_CLOSE, "WM_CLOSE"},
-        {WM_SHOWWINDOW, "WM_SHOWWINDOW"}, {WM_SETTINGCHANGE, "WM_SETTINGCHANGE"}, {WM_SETFONT, "WM_SETFONT"},
-        {WM_NOTIFY, "WM_NOTIFY"},         {WM_KEYDOWN, "WM_KEYDOWN"},       {WM_CHAR, "WM_CHAR"},
-        {WM_INITDIALOG, "WM_INITDIALOG"}, {WM_COMMAND, "WM_COMMAND"},       {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
-        {WM_LBUTTONUP, "WM_LBUTTONUP"},   {WM_CTLCOLORSTATIC, "WM_CTLCOLORSTATIC"}};
-    auto it = names.find(msg);
-    return it != names.end() ? it->second : "0x" + std::to_string(msg);
-}
-
-MessageLog::MessageLog(std::set<UINT> messages) : messages_(std::move(messages)) {
-    platform::SetMessageObserver([this](HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
-        auto it = names_.find(hwnd);
-        if (it == names_.end() || !messages_.count(msg)) return;
-        std::string line = it->second + " " + MessageName(msg);
-        if (msg == WM_COMMAND) {
-            line += ' ';
-            line += std::to_string(LOWORD(wParam));
-            line += '/';
-            line += std::to_string(HIWORD(wParam));
-        }
-        lines_.push_back(line);
-    });
-}
-
-MessageLog::~MessageLog() { platform::SetMessageObserver(nullptr); }
-
 }  // namespace test

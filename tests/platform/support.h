@@ -1,6 +1,5 @@
 // What the platform tests share: a clean window system per test, a backend whose
-// input is a list of actions, taps and typing through the real input path, and a
-// recorder of message sequences.
+// input is a list of actions, and taps and typing through the real input path.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -61,21 +60,5 @@ void PressKey(UINT vk);
 void Pump();
 std::u16string TextOf(HWND hwnd);
 uint32_t PixelAt(int x, int y);  // 0x00RRGGBB of the framebuffer
-
-// Records the messages of interest sent to named windows, as "name MESSAGE" lines.
-class MessageLog {
-public:
-    explicit MessageLog(std::set<UINT> messages);
-    ~MessageLog();
-    void Name(HWND hwnd, const std::string& name) { names_[hwnd] = name; }
-    const std::vector<std::string>& Lines() const { return lines_; }
-    void Clear() { lines_.clear(); }
-
-private:
-    std::set<UINT> messages_;
-    std::map<HWND, std::string> names_;
-    std::vector<std::string> lines_;
-};
-std::string MessageName(UINT msg);
 
 }  // namespace test

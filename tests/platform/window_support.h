@@ -1,12 +1,13 @@
-// Helpers shared by the window, paint, resource and shell tests: a window class whose
-// procedure a test can hook, solid-coloured windows, a recorder of the messages sent
-// with their parameters, and framebuffer inspection.
+// Helpers shared by the window, paint and shell tests: a window class whose procedure a
+// test can hook, solid-coloured windows, a recorder of the messages sent with their
+// parameters, and framebuffer inspection.
 #pragma once
 
 #include <windows.h>
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -48,25 +49,22 @@ inline uint32_t Pixel(COLORREF c) { return platform::PixelFromColor(c); }
 
 // A probe class whose default erase fills it with one colour, named after the colour.
 inline std::u16string SolidClass(COLORREF colour) {
-    static const char16_t digits[] = u"0123456789ABCDEF";
     std::u16string name = u"Solid";
-    for (int shift = 20; shift >= 0; shift -= 4) name.push_back(digits[(colour >> shift) & 0xF]);
+    for (int shift = 20; shift >= 0; shift -= 4) name.push_back(u"0123456789ABCDEF"[(colour >> shift) & 0xF]);
     RegisterProbe(name.c_str(), CreateSolidBrush(colour));
     return name;
 }
 
-// A visible window painted in one colour: top-level (screen coordinates) without a
-// parent, otherwise a child (parent client coordinates).
-inline HWND SolidWindow(COLORREF colour, RECT r, HWND parent = nullptr, DWORD extraStyle = 0) {
-    std::u16string cls = SolidClass(colour);
-    DWORD style = WS_VISIBLE | extraStyle | (parent ? WS_CHILD : WS_POPUP);
-    return CreateWindowExW(0, cls.c_str(), u"", style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
-                           nullptr, GetModuleHandleW(nullptr), nullptr);
+inline HWND Probe(const char16_t* title, RECT r, DWORD style, HWND parent = nullptr, int id = 0,
+                  const char16_t* cls = kProbe) {
+    return CreateWindowExW(0, cls, title, style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
+                           reinterpret_cast<HMENU>(uintptr_t(id)), GetModuleHandleW(nullptr), nullptr);
 }
 
-inline HWND Probe(const char16_t* title, RECT r, DWORD style, HWND parent = nullptr, int id = 0) {
-    return CreateWindowExW(0, kProbe, title, style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
-                           reinterpret_cast<HMENU>(uintptr_t(id)), GetModuleHandleW(nullptr), nullptr);
+// A visible window painted in one colour: top-level (screen coordinates) without a
+// parent, otherwise a child (parent client coordinates).
+inline HWND SolidWindow(COLORREF colour, RECT r, HWND parent = nullptr) {
+    return Probe(u"", r, WS_VISIBLE | (parent ? WS_CHILD : WS_POPUP), parent, 0, SolidClass(colour).c_str());
 }
 
 struct Sent {
@@ -88,14 +86,8 @@ public:
     const std::vector<Sent>& All() const { return sent_; }
     std::vector<Sent> To(HWND hwnd, UINT msg) const {
         std::vector<Sent> out;
-        for (const auto& s : sent_)
-            if (s.hwnd == hwnd && s.msg == msg) out.push_back(s);
-        return out;
-    }
-    std::vector<Sent> Of(UINT msg) const {
-        std::vector<Sent> out;
-        for (const auto& s : sent_)
-            if (s.msg == msg) out.push_back(s);
+        std::copy_if(sent_.begin(), sent_.end(), std::back_inserter(out),
+                     [&](const Sent& s) { return s.hwnd == hwnd && s.msg == msg; });
         return out;
     }
     void Clear() { sent_.clear(); }
@@ -118,19 +110,16 @@ inline int Area(const RECT& r) { return (r.right - r.left) * (r.bottom - r.top);
 inline bool AllPixels(const RECT& r, uint32_t pixel) { return CountPixels(r, pixel) == Area(r); }
 
 // The smallest rectangle holding every pixel of `area` that differs from `background`
-// (empty when there is none).
+// (all zero when there is none).
 inline RECT InkBox(const RECT& area, uint32_t background) {
     RECT box{area.right, area.bottom, area.left, area.top};
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
             if (test::PixelAt(x, y) != background) {
-                box.left = std::min<LONG>(box.left, x);
-                box.top = std::min<LONG>(box.top, y);
-                box.right = std::max<LONG>(box.right, x + 1);
-                box.bottom = std::max<LONG>(box.bottom, y + 1);
+                box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
+                           std::max<LONG>(box.bottom, y + 1)};
             }
-    if (box.right <= box.left) return RECT{0, 0, 0, 0};
-    return box;
+    return box.right <= box.left ? RECT{0, 0, 0, 0} : box;
 }
 
 // Fixture: a fresh window system with the probe class registered and no hook.
