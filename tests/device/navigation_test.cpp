@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <aygshell.h>
 
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -46,7 +48,11 @@ TEST(ScreenTable, AgreesWithTheMenuAPersonSees) {
     EXPECT_EQ(MenuItemsOf(2), help);
 }
 
+// Every topic is an anchor of the help file; the flows follow one screen's help button.
 TEST(ScreenTable, EveryScreenHasItsOwnTemplateCommandAndTopic) {
+    std::ifstream file(ZEPHTOR_HELP_FILE);
+    const std::string help{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    ASSERT_FALSE(help.empty()) << ZEPHTOR_HELP_FILE;
     std::set<int> templates, commands;
     std::set<std::u16string> topics;
     for (int i = 0; i < ScreenTableSize; ++i) {
@@ -56,6 +62,9 @@ TEST(ScreenTable, EveryScreenHasItsOwnTemplateCommandAndTopic) {
         EXPECT_NE(platform::FindEntry(RT_DIALOG, MAKEINTRESOURCE(row.templateId)), nullptr) << row.templateId;
         if (row.helpAnchor) {
             EXPECT_TRUE(topics.insert(row.helpAnchor).second);
+            std::string anchor = platform::ToUtf8(row.helpAnchor);
+            EXPECT_NE(help.find("id=\"" + anchor.substr(anchor.find('#') + 1) + "\""), std::string::npos)
+                << anchor << " is no anchor of the help file";
         }
         EXPECT_NE(row.screen == nullptr, row.tabbed == nullptr) << "a row names a plain or a tabbed screen";
     }
