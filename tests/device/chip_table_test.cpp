@@ -3,6 +3,7 @@
 // together cover every input combination. Also the pins each gate needs are there.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -21,16 +22,8 @@ struct Gate {
     bool (*output)(const std::vector<bool>& in);
 };
 
-bool All(const std::vector<bool>& in) {
-    for (bool b : in)
-        if (!b) return false;
-    return true;
-}
-bool Any(const std::vector<bool>& in) {
-    for (bool b : in)
-        if (b) return true;
-    return false;
-}
+bool All(const std::vector<bool>& in) { return std::find(in.begin(), in.end(), false) == in.end(); }
+bool Any(const std::vector<bool>& in) { return std::find(in.begin(), in.end(), true) != in.end(); }
 
 // What the title says the chip computes.
 Gate GateOf(const std::string& title) {
