@@ -52,19 +52,11 @@ void CreateControls() {
     HWND view = Child(host, WC_LISTVIEWW, LVS_REPORT, 8, 4, 155, 230, 100);
     for (int i = 0; i < 3; ++i) {
         WCHAR text[] = u"item";
-        TCITEMW tab{};
-        tab.mask = TCIF_TEXT;
-        tab.pszText = text;
+        TCITEMW tab{TCIF_TEXT, 0, 0, text, 0, 0, 0};
+        LVCOLUMNW column{LVCF_TEXT | LVCF_WIDTH, 0, 70, text, 0, i};
+        LVITEMW row{LVIF_TEXT, i, 0, 0, 0, text, 0, 0, 0};
         SendMessageW(tabs, TCM_INSERTITEMW, WPARAM(i), reinterpret_cast<LPARAM>(&tab));
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.cx = 70;
-        column.pszText = text;
         SendMessageW(view, LVM_INSERTCOLUMNW, WPARAM(i), reinterpret_cast<LPARAM>(&column));
-        LVITEMW row{};
-        row.mask = LVIF_TEXT;
-        row.iItem = i;
-        row.pszText = text;
         SendMessageW(view, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row));
     }
 }

@@ -43,6 +43,7 @@ struct View {
     std::vector<Control> controls;
     std::vector<int> popup;
     std::vector<std::string> answers;  // what the open message box offers
+    std::string dropped;               // the combo box whose list is open, which takes the next tap
     bool boxOpen = false;
     bool ended = false;
 };
@@ -132,6 +133,7 @@ View Act(Program& program, const std::string& command, View before) {
             words >> c.id >> c.cls;
             view.controls.push_back(c);
         }
+        if (first == "dropped") words >> view.dropped;
         if (first == "answers")
             for (std::string word; words >> word;) view.answers.push_back(word);
         if (first == "popup")
@@ -178,6 +180,7 @@ std::string Choose(std::mt19937& rng, const View& view, Program& program) {
         // A choice in a list or tab control, among the items it holds.
         for (const Control& c : view.controls) {
             if (c.cls != "ListBox" && c.cls != "ComboBox" && c.cls != "SysListView32" && c.cls != "SysTabControl32") continue;
+            if (!view.dropped.empty() && std::to_string(c.id) != view.dropped) continue;
             program.Send("items " + std::to_string(c.id));
             int count = 0;
             for (std::string line; program.Line(line) && line != "end";) count += line.rfind("item ", 0) == 0;

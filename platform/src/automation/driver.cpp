@@ -13,6 +13,7 @@
 #include <sstream>
 #include <utility>
 
+#include "controls/controls.h"
 #include "gdi/gdi.h"
 #include "kernel/internal.h"
 #include "kernel/kernel.h"
@@ -389,6 +390,8 @@ void ScriptDriver::Dump() {
             if (GetDlgItem(ModalStack().back(), a.button)) offered += std::string(" ") + a.word;
         if (!offered.empty()) out_ << "answers" << offered << '\n';
     }
+    // So does a dropped combo box list, over whatever lies beneath it.
+    if (HWND combo = DroppedComboBox()) out_ << "dropped " << short(Get(combo).id) << '\n';
     // An open popup menu takes the next tap: a script sees which items it offers.
     if (const auto* items = OpenPopupItems()) {
         out_ << "popup";

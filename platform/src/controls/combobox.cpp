@@ -220,6 +220,14 @@ LRESULT CALLBACK ComboBoxProc(HWND combo, UINT msg, WPARAM wParam, LPARAM lParam
 
 }  // namespace
 
+HWND DroppedComboBox() {
+    for (HWND h : TopLevelZOrder()) {
+        const Window& w = Get(h);
+        if (w.cls->name == kDroppedListClass && (w.style & WS_VISIBLE)) return ComboOfList(h);
+    }
+    return nullptr;
+}
+
 void RegisterComboBoxClass() {
     RegisterSystemClass(u"ComboBox", ComboBoxProc, nullptr);
     RegisterSystemClass(kDroppedListClass, DroppedListProc, nullptr);

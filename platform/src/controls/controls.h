@@ -58,6 +58,8 @@ void RegisterButtonClass();
 void RegisterEditClass();
 void RegisterListBoxClass();
 void RegisterComboBoxClass();
+// The combo box whose list is dropped now, if any (the list takes the next tap).
+HWND DroppedComboBox();
 
 // The list box's handling, which the combo box's dropped list shares, and the item
 // under a point of its client area (-1: none).
