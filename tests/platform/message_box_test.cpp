@@ -123,16 +123,6 @@ TEST_F(MessageBoxTest, OwnerAndFocus) {
     EXPECT_EQ(test::TextOf(ownerEdit), u"1");
 }
 
-TEST_F(MessageBoxTest, QuitInsideTheLoopEndsItAndIsPostedAgain) {
-    Then([] { PostQuitMessage(3); });
-    EXPECT_EQ(MessageBoxW(owner, u"Working", u"Ohms", MB_OK), 0);
-    EXPECT_TRUE(platform::ModalStack().empty());
-    EXPECT_TRUE(IsWindowEnabled(owner));
-    MSG msg{};
-    EXPECT_FALSE(GetMessageW(&msg, nullptr, 0, 0));
-    EXPECT_EQ(msg.wParam, 3u);
-}
-
 TEST_F(MessageBoxTest, TapsOutsideTheBoxReachNothingWhileItIsOpen) {
     // A second program window, not the box's owner and so not disabled.
     HWND other = CreateWindowExW(0, u"ListeningWindow", u"", WS_POPUP | WS_VISIBLE, 0, 26, 240, 40, nullptr,
