@@ -16,12 +16,8 @@ TEST(DialogTemplate, WindresTemplateParsesAndATruncatedOneIsRefused) {
     platform::DialogTemplate t;
     ASSERT_TRUE(platform::ParseDialogTemplate(e->data, e->size, t));
     ASSERT_EQ(t.items.size(), 12u);
-    EXPECT_EQ(t.pointSize, 8);
-    EXPECT_EQ(t.faceName, u"System");
-    EXPECT_EQ(t.items[0].title, u"DC Ohm's Law Calculator     ");
     // A bitmap picture names its bitmap by ordinal.
     EXPECT_EQ(t.items[1].title, (std::u16string{char16_t(0xFFFF), char16_t(IDB_RULE)}));
-    EXPECT_EQ(t.items[3].className, u"Edit");
     EXPECT_EQ((std::vector<int>{t.items[3].id, t.items[3].x, t.items[3].y, t.items[3].cx, t.items[3].cy}),
               (std::vector<int>{IDC_CURRENT, 96, 16, 40, 13}));
     EXPECT_EQ(t.items[11].style & BS_TYPEMASK, DWORD(BS_DEFPUSHBUTTON));
@@ -43,11 +39,6 @@ TEST_F(DialogTest, ControlsArePlacedInPixelsWithBaseUnitsSixByThirteen) {
     RECT r;
     GetClientRect(dlg, &r);
     EXPECT_EQ(r, (RECT{0, 0, 210, 253}));
-    POINT origin{0, 0};
-    ClientToScreen(dlg, &origin);
-    GetWindowRect(GetDlgItem(dlg, IDC_CURRENT), &r);
-    OffsetRect(&r, -origin.x, -origin.y);
-    EXPECT_EQ(r, (RECT{144, 26, 204, 47}));
     r = RECT{2, 94, 42, 106};
     ASSERT_TRUE(MapDialogRect(dlg, &r));
     EXPECT_EQ(r, (RECT{3, 152, 63, 172}));

@@ -190,17 +190,6 @@ TEST_F(EditTest, TextWiderThanTheFieldScrollsToKeepTheCaretInView) {
     EXPECT_LT(Sel(field).first, 20u) << "back at the start, the right edge shows the middle";
 }
 
-TEST_F(EditTest, GetDlgItemTextTruncatesToTheBufferLessOne) {
-    SetDlgItemTextW(parent, 50, u"12345");
-    for (int size : {1, 4, 6, 10}) {
-        SCOPED_TRACE(size);
-        std::u16string buffer(16, u'#');
-        UINT n = GetDlgItemTextW(parent, 50, buffer.data(), size);
-        EXPECT_EQ(buffer.substr(0, n + 1), std::u16string(u"12345").substr(0, std::min(size - 1, 5)) + u'\0');
-        EXPECT_EQ(buffer[size_t(size)], u'#') << "written past the buffer";
-    }
-}
-
 // A read-only field, set so by style or by message, refuses every edit but can be
 // selected and copied from; an upper-case field capitalises what it is given.
 TEST_F(EditTest, ReadOnlyAndUpperCaseFields) {

@@ -40,13 +40,8 @@ protected:
 TEST_F(ProgressTest, StepsFillTheBarAndAnswerThePositionBefore) {
     EXPECT_EQ(Filled(), 0);
     EXPECT_EQ(Send(PBM_SETSTEP, 5), 10) << "the step starts at ten";
-    for (int i = 0; i < 20; ++i) {
-        EXPECT_EQ(Send(PBM_STEPIT), 5 * i);
-        if (i == 9) {
-            EXPECT_NEAR(Filled(), 0.5, 0.01) << "of the default range up to 100";
-        }
-    }
-    EXPECT_EQ(Filled(), 1);
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(Send(PBM_STEPIT), 5 * i);
+    EXPECT_EQ(Filled(), 1) << "the default range ends at 100";
     EXPECT_EQ(Send(PBM_STEPIT), 100);
     EXPECT_EQ(Send(PBM_GETPOS), 0) << "past the end it starts over";
 }

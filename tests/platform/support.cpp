@@ -52,11 +52,6 @@ HWND CreateParentWindow(const char16_t* className, WNDPROC proc) {
 
 HWND CreateListeningWindow() { return CreateParentWindow(u"ListeningWindow", ListeningWindowProc); }
 
-INT_PTR CALLBACK ListeningDialogProc(HWND, UINT msg, WPARAM wParam, LPARAM) {
-    if (msg == WM_COMMAND) HeardCommands().push_back({LOWORD(wParam), HIWORD(wParam)});
-    return msg == WM_INITDIALOG;
-}
-
 INT_PTR CALLBACK PassiveDialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
 
 POINT CentreOf(HWND hwnd) {

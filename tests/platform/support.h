@@ -46,7 +46,6 @@ Commands& HeardCommands();
 HWND CreateParentWindow(const char16_t* className, WNDPROC proc);
 // One that records the commands its controls send.
 HWND CreateListeningWindow();
-INT_PTR CALLBACK ListeningDialogProc(HWND, UINT, WPARAM, LPARAM);
 
 // A dialog from the demo program's resources.
 HWND CreateDialogFromResource(int id, HWND owner, DLGPROC proc, LPARAM param = 0);

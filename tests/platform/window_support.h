@@ -109,19 +109,6 @@ inline int Area(const RECT& r) { return (r.right - r.left) * (r.bottom - r.top);
 
 inline bool AllPixels(const RECT& r, uint32_t pixel) { return CountPixels(r, pixel) == Area(r); }
 
-// The smallest rectangle holding every pixel of `area` that differs from `background`
-// (all zero when there is none).
-inline RECT InkBox(const RECT& area, uint32_t background) {
-    RECT box{area.right, area.bottom, area.left, area.top};
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            if (test::PixelAt(x, y) != background) {
-                box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
-                           std::max<LONG>(box.bottom, y + 1)};
-            }
-    return box.right <= box.left ? RECT{0, 0, 0, 0} : box;
-}
-
 // Fixture: a fresh window system with the probe class registered and no hook.
 class WindowTest : public test::PlatformTest {
 protected:
