@@ -44,7 +44,6 @@ struct View {
     std::vector<int> popup;
     std::vector<std::string> answers;  // what the open message box offers
     std::string dropped;               // the combo box whose list is open, which takes the next tap
-    bool boxOpen = false;
     bool ended = false;
 };
 
@@ -115,17 +114,15 @@ private:
 };
 
 // Sends the command (if any) and `dump`, and reads until the dump's end.
-View Act(Program& program, const std::string& command, View before) {
+View Act(Program& program, const std::string& command) {
     // In one write, so that a command that ends the program cannot leave `dump` unsent.
     program.Send(command.empty() ? "dump" : command + "\ndump");
     View view;
-    view.boxOpen = before.boxOpen && command.rfind("key Enter", 0) != 0 && command.rfind("key Escape", 0) != 0;
     for (std::string line; program.Line(line);) {
         std::istringstream words(line);
         std::string first;
         words >> first;
         if (first == "end") return view;
-        if (first == "msgbox") view.boxOpen = true;
         if (first == "screen") words >> view.screen;
         if (first == "exit") view.ended = true;
         if (first == "control") {
@@ -161,7 +158,7 @@ std::string AnyPixel(std::mt19937& rng) {
 
 std::string Choose(std::mt19937& rng, const View& view, Program& program) {
     static const char* keys[] = {"Enter", "Escape", "Back", "Delete", "Left", "Right", "Up", "Down", "Home", "End", "Tab"};
-    if (view.boxOpen) {
+    if (!view.answers.empty()) {
         if (!view.answers.empty() && rng() % 2) return "answer " + view.answers[rng() % view.answers.size()];
         return rng() % 4 ? "key Enter" : "key Escape";
     }
@@ -197,11 +194,11 @@ std::string Choose(std::mt19937& rng, const View& view, Program& program) {
 // to quit) and answers what went wrong, or nothing.
 std::string Finish(Program& program, View view) {
     if (!program.failed_.empty()) return program.failed_;
-    for (int i = 0; i < 10 && !view.ended && view.boxOpen; ++i) view = Act(program, "key Enter", view);
-    if (!view.ended) view = Act(program, "close", view);
+    for (int i = 0; i < 10 && !view.ended && !view.answers.empty(); ++i) view = Act(program, "key Enter");
+    if (!view.ended) view = Act(program, "close");
     for (int i = 0; i < 10 && !view.ended && !view.answers.empty(); ++i) {
         bool yes = std::find(view.answers.begin(), view.answers.end(), "yes") != view.answers.end();
-        view = Act(program, yes ? "answer yes" : "key Enter", view);
+        view = Act(program, yes ? "answer yes" : "key Enter");
     }
     for (std::string line; program.Line(line);) {
     }
@@ -218,7 +215,7 @@ std::string Run(const std::string& path, const std::vector<std::string>& command
     Program program(path);
     View view;
     for (size_t i = 0; i < commands.size() && !view.ended && program.failed_.empty(); ++i)
-        view = Act(program, commands[i], view);
+        view = Act(program, commands[i]);
     return Finish(program, view);
 }
 
@@ -271,10 +268,10 @@ int main(int argc, char** argv) {
     while (done < events && failure.empty()) {
         commands.clear();
         auto program = std::make_unique<Program>(path);
-        View view = Act(*program, "", View{});
+        View view = Act(*program, "");
         for (; done < events && !view.ended && program->failed_.empty(); ++done) {
             commands.push_back(Choose(rng, view, *program));
-            view = Act(*program, commands.back(), view);
+            view = Act(*program, commands.back());
         }
         failure = Finish(*program, view);
     }
