@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installing for a person, end to end, in a scratch HOME: the setup program hands over to
 # the Application Manager, which installs; the command it installed starts the program;
-# installing again asks and replaces; a target that cannot be written fails cleanly and
-# leaves the installed copy as it was.
+# installing again asks and replaces; a file outside the package is refused; a target that
+# cannot be written fails cleanly and leaves the installed copy as it was.
 #   install_test.sh SETUP APPMGR ZEPHTOR HELPFILE ICON
 set -u
 setup=$1 appmgr=$2 zephtor=$3 help=$4 icon=$5
@@ -40,6 +40,11 @@ touch "$data/zephtor/left-behind"
 "$appmgr" --headless --script "$scratch/yes" "$package/setup.ini" > "$scratch/again" 2>&1
 check "installing again asks, then replaces" \
   "grep -q 'is installed already' '$scratch/again' && grep -qx 'exit 0' '$scratch/again' && [ ! -e '$data/zephtor/left-behind' ]"
+
+sed 's|^Files = zephtor, |Files = zephtor, ../registry.reg, |' "$package/setup.ini" > "$package/outside.ini"
+"$appmgr" --headless --script "$scratch/ok" "$package/outside.ini" > "$scratch/outside" 2>&1
+check "a package naming a file outside its folder is refused" \
+  "grep -q 'lies outside its folder' '$scratch/outside' && grep -qx 'exit 1' '$scratch/outside'"
 
 touch "$data/zephtor/kept"
 chmod a-w "$data"
