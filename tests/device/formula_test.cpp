@@ -1,12 +1,15 @@
-// Every worked case of the typed calculators, run in the started program: the fields
-// typed (a step without text presses that button), Calculate, the field read.
+// Every worked case of the calculators, run in the started program: the fields typed (a
+// step without text chooses a list's item, or presses the button), Calculate, the field
+// read. A result lowers the input panel on the screens that promise it.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <aygshell.h>
 
 #include <string>
 #include <vector>
 
 #include "kernel/kernel.h"
+#include "platform_shell.h"
 #include "resources/resource.h"
 #include "shell/shell.h"
 #include "steps_backend.h"
@@ -16,6 +19,7 @@ namespace {
 struct Step {
     int id;
     LPCWSTR text;
+    int choice = -1;
 };
 struct Case {
     HWND* page;
@@ -34,6 +38,11 @@ HWND* const RciR = &RciCalculator.Pages[0];
 HWND* const RciC = &RciCalculator.Pages[1];
 HWND* const RciL = &RciCalculator.Pages[2];
 const Step Parallel{IDC_PARALLEL, nullptr}, Add{IDC_ADD_VALUE, nullptr};
+Step From(int connection) { return {IDC_FROM, nullptr, connection}; }
+Step To(int connection) { return {IDC_TO, nullptr, connection}; }
+enum { Delta, Wye };
+Step Bands(int id, int choice) { return {id, nullptr, choice}; }
+const Step Gold = Bands(IDC_TOLERANCE_LIST, 0), Silver = Bands(IDC_TOLERANCE_LIST, 1);
 
 // Clear keeps the impedance screen in parallel once chosen. 2 pi is taken as 6.2831853072 throughout; 555 astable times use 0.693.
 const Case kCases[] = {
@@ -93,6 +102,24 @@ const Case kCases[] = {
     {RciC, {{IDC_NEW_VALUE, u"2"}, Add, {IDC_NEW_VALUE, u"15"}, Add, Parallel}, IDC_COMBINED, u"17.000000 Farads"},
     {RciL, {{IDC_NEW_VALUE, u"1"}, Add, {IDC_NEW_VALUE, u"2"}, Add}, IDC_COMBINED, u"3.000000 Henrys"},
     {RciL, {{IDC_NEW_VALUE, u"1"}, Add, {IDC_NEW_VALUE, u"2"}, Add, Parallel}, IDC_COMBINED, u"0.666667 Henrys"},
+    {&ThreePhaseScreen, {From(Delta), To(Delta), {IDC_PRIMARY_VOLTAGE, u"480"}, {IDC_TURNS_RATIO, u"0.5"}}, IDC_SECONDARY_VOLTAGE, u"240.000000"},
+    {&ThreePhaseScreen, {From(Delta), To(Wye), {IDC_PRIMARY_VOLTAGE, u"480"}, {IDC_TURNS_RATIO, u"0.5"}}, IDC_SECONDARY_VOLTAGE, u"415.692194"},
+    {&ThreePhaseScreen, {From(Wye), To(Delta), {IDC_PRIMARY_VOLTAGE, u"480"}, {IDC_TURNS_RATIO, u"0.5"}}, IDC_SECONDARY_VOLTAGE, u"138.564065"},
+    {&ThreePhaseScreen, {From(Wye), To(Delta), {IDC_PRIMARY_VOLTAGE, u"480"}, {IDC_SECONDARY_VOLTAGE, u"240"}}, IDC_TURNS_RATIO, u"0.866025"},
+    {&ThreePhaseScreen, {From(Delta), To(Wye), {IDC_PRIMARY_VOLTAGE, u"480"}, {IDC_SECONDARY_VOLTAGE, u"240"}}, IDC_TURNS_RATIO, u"0.288675"},
+    {&ThreePhaseScreen, {From(Wye), To(Delta), {IDC_SECONDARY_VOLTAGE, u"240"}, {IDC_TURNS_RATIO, u"0.5"}}, IDC_PRIMARY_VOLTAGE, u"831.384388"},
+    {&ThreePhaseScreen, {From(Delta), To(Wye), {IDC_SECONDARY_VOLTAGE, u"240"}, {IDC_TURNS_RATIO, u"0.5"}}, IDC_PRIMARY_VOLTAGE, u"277.128129"},
+    {&ThreePhaseScreen, {From(Wye), To(Wye), {IDC_SECONDARY_VOLTAGE, u"240"}, {IDC_TURNS_RATIO, u"0.5"}}, IDC_PRIMARY_VOLTAGE, u"480.000000"},
+    {&ColorCodeScreen, {Bands(IDC_BAND1_LIST, 4), Bands(IDC_BAND2_LIST, 7), Bands(IDC_MULTIPLIER_LIST, 2), Gold}, IDC_VALUE_LINE, u"4.70 KOhms (\u00b1 5%)"},
+    {&ColorCodeScreen, {Bands(IDC_BAND1_LIST, 4), Bands(IDC_BAND2_LIST, 7), Bands(IDC_MULTIPLIER_LIST, 2), Gold}, IDC_RANGE_LINE, u"4465.00 - 4935.00"},
+    {&ColorCodeScreen, {Bands(IDC_BAND1_LIST, 1), Bands(IDC_BAND2_LIST, 0), Bands(IDC_MULTIPLIER_LIST, 3), Silver}, IDC_VALUE_LINE, u"10.00 KOhms (\u00b1 10%)"},
+    {&ColorCodeScreen, {Bands(IDC_MULTIPLIER_LIST, 10), Gold}, IDC_VALUE_LINE, u"1.00 Ohms (\u00b1 5%)"},
+    {&ColorCodeScreen, {Bands(IDC_MULTIPLIER_LIST, 10), Gold}, IDC_RANGE_LINE, u"0.95 - 1.05"},
+    {&ColorCodeScreen, {Bands(IDC_MULTIPLIER_LIST, 2)}, IDC_VALUE_LINE, u"1.00 KOhms (\u00b1 5%)"},
+    {&ColorCodeScreen, {Bands(IDC_MULTIPLIER_LIST, 5)}, IDC_VALUE_LINE, u"1.00 MOhms (\u00b1 5%)"},
+    {&ColorCodeScreen, {Bands(IDC_MULTIPLIER_LIST, 7)}, IDC_VALUE_LINE, u"100.00 MOhms (\u00b1 5%)"},
+    {&ColorCodeScreen, {Bands(IDC_BAND1_LIST, 9), Bands(IDC_BAND2_LIST, 9), Bands(IDC_MULTIPLIER_LIST, 9), Bands(IDC_TOLERANCE_LIST, 2)}, IDC_VALUE_LINE, u"99000.00 MOhms (\u00b1 20%)"},
+    {&ColorCodeScreen, {Bands(IDC_BAND1_LIST, 9), Bands(IDC_BAND2_LIST, 9), Bands(IDC_MULTIPLIER_LIST, 9), Bands(IDC_TOLERANCE_LIST, 2)}, IDC_RANGE_LINE, u"79200000000.00 - 118800000000.00"},
 };
 
 TEST(Formulas, EachWorkedCaseGivesItsResult) {
@@ -104,12 +131,20 @@ TEST(Formulas, EachWorkedCaseGivesItsResult) {
             HWND page = *c.page;
             SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_CLEAR, BN_CLICKED), 0);
             for (const Step& s : c.steps) {
-                if (s.text)
+                if (s.text) {
                     SetDlgItemTextW(page, s.id, s.text);
-                else
+                } else if (s.choice >= 0) {
+                    SendDlgItemMessageW(page, s.id, CB_SETCURSEL, WPARAM(s.choice), 0);
+                    SendMessageW(page, WM_COMMAND, MAKEWPARAM(s.id, CBN_SELCHANGE), LPARAM(GetDlgItem(page, s.id)));
+                } else {
                     SendDlgItemMessageW(page, s.id, BM_CLICK, 0, 0);
+                }
             }
+            SHSipPreference(MainWindow, SIP_UP);
             SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_CALCULATE, BN_CLICKED), 0);
+            if (page == ThreePhaseScreen || page == DeltaWyeScreen || page == *Astable) {
+                EXPECT_FALSE(platform::IsSipUp());
+            }
             WCHAR result[64];
             GetDlgItemTextW(page, c.read, result, 64);
             EXPECT_EQ(std::u16string(result), c.expected);
