@@ -58,7 +58,7 @@ const TableCase kTables[] = {
 // Kinds (they choose how a column sorts); every field filled, terminated inside its width, without
 // stray blanks (but the TV table's right-aligned columns), and Number columns hold
 // numbers (but the copper wire table's "-" and the spectrum's ranges).
-TEST(ReferenceDataShape, HeadersKindsAndEveryField) {
+TEST(ReferenceDataShape, KindsAndEveryField) {
     for (const TableCase& c : kTables) {
         SCOPED_TRACE(c.name);
         const SortableTable& t = *c.table;
