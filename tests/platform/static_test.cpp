@@ -104,12 +104,6 @@ TEST_F(StaticTest, TapsOnStatics) {
     ASSERT_EQ(taps.size(), 1u);
     EXPECT_EQ(taps[0].x, 60);  // in the parent's client coordinates
     EXPECT_EQ(taps[0].y, 50);
-    // Children created first lie on top.
-    HWND label = Static(u"", SS_LEFT, RECT{10, 70, 110, 90}, 44);
-    CreateWindowExW(0, u"Button", u"Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 70, 100, 20, parent,
-                    reinterpret_cast<HMENU>(uintptr_t(7)), nullptr, nullptr);
-    test::Tap(label);
-    EXPECT_EQ(commands, (Commands{{42, STN_CLICKED}, {7, BN_CLICKED}}));
 }
 
 }  // namespace
