@@ -99,6 +99,7 @@ const Case kCases[] = {
     {&ColorCodeScreen, {Bands(IDC_BAND1_LIST, 1), Bands(IDC_BAND2_LIST, 0), Bands(IDC_MULTIPLIER_LIST, 3), Silver}, {{IDC_VALUE_LINE, u"10.00 KOhms (\u00b1 10%)"}}},
     {&ColorCodeScreen, {Bands(IDC_MULTIPLIER_LIST, 10), Gold}, {{IDC_VALUE_LINE, u"1.00 Ohms (\u00b1 5%)"}, {IDC_RANGE_LINE, u"0.95 - 1.05"}}},
     {&ColorCodeScreen, {Bands(IDC_MULTIPLIER_LIST, 5)}, {{IDC_VALUE_LINE, u"1.00 MOhms (\u00b1 5%)"}}},
+    {&ColorCodeScreen, {Bands(IDC_MULTIPLIER_LIST, 7)}, {{IDC_VALUE_LINE, u"100.00 MOhms (\u00b1 5%)"}}},
     {&ColorCodeScreen, {Bands(IDC_BAND1_LIST, 9), Bands(IDC_BAND2_LIST, 9), Bands(IDC_MULTIPLIER_LIST, 9), Bands(IDC_TOLERANCE_LIST, 2)}, {{IDC_VALUE_LINE, u"99000.00 MOhms (\u00b1 20%)"}, {IDC_RANGE_LINE, u"79200000000.00 - 118800000000.00"}}},
 };
 
