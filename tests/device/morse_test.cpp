@@ -1,13 +1,11 @@
-// The Morse sounds as embedded, and the encoder run whole: a full field plays to its
-// last character, the key on the screen pixel for pixel while it plays, blank after.
+// The Morse encoder run whole (the sounds themselves are decoded by morse.decoded): a
+// full field plays to its last character, the key on the screen pixel for pixel while it plays, blank after.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "calculators/morse_table.h"
 #include "gdi/gdi.h"
 #include "kernel/kernel.h"
 #include "resources/resource.h"
@@ -15,29 +13,6 @@
 #include "steps_backend.h"
 
 namespace {
-
-// A character's samples, once its header says: PCM, mono, 8000 samples a second, 8 bits.
-std::vector<uint8_t> SamplesOf(char16_t character) {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC res = FindResourceW(module, MAKEINTRESOURCE(MorseFor(character)->sound), u"WAVE");
-    const auto* b = static_cast<const uint8_t*>(LockResource(LoadResource(module, res)));
-    uint32_t size = b[40] | b[41] << 8 | b[42] << 16, riff = 36 + size + (size & 1);
-    const uint8_t head[] = {'R', 'I', 'F', 'F', uint8_t(riff), uint8_t(riff >> 8), uint8_t(riff >> 16), 0,
-                            'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0,
-                            0x40, 0x1F, 0, 0, 0x40, 0x1F, 0, 0, 1, 0, 8, 0, 'd', 'a', 't', 'a'};
-    EXPECT_EQ(std::memcmp(b, head, sizeof head), 0) << char(character);
-    return std::vector<uint8_t>(b + 44, b + 44 + size);
-}
-
-TEST(MorseSounds, AreWholeTonePeriodsAndUnitsOfSilence) {
-    for (const MorseCharacter& row : kMorseTable) SamplesOf(row.character);
-    // A: a dot (samples 0-639), a unit of gap, a dash (1280-3199), three units of gap.
-    const uint8_t period[8] = {39, 1, 39, 128, 217, 255, 217, 128};
-    std::vector<uint8_t> a = SamplesOf(u'A');
-    ASSERT_EQ(a.size(), 640u * 8);
-    for (size_t i = 0; i < a.size(); ++i) ASSERT_EQ(a[i], i < 640 || (i >= 1280 && i < 3200) ? period[i % 8] : 128) << i;
-    EXPECT_EQ(SamplesOf(u' '), std::vector<uint8_t>(640 * 6, 128));
-}
 
 // The picture's size, and whether the screen shows its bitmap, pixel for pixel, there.
 std::string Picture() {

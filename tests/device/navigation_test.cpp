@@ -1,8 +1,6 @@
-// The screen table agrees with the menu a person sees, and Exit lowers the input panel
-// before the main window closes.
+// The screen table agrees with the menu a person sees and with the help file.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <aygshell.h>
 
 #include <fstream>
 #include <iterator>
@@ -10,14 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "steps_backend.h"
-#include "kernel/kernel.h"
 #include "kernel/utf.h"
-#include "platform_shell.h"
 #include "resources/resource.h"
 #include "resources/resources.h"
 #include "shell/navigation.h"
-#include "shell/shell.h"
 
 namespace {
 
@@ -70,29 +64,6 @@ TEST(ScreenTable, EveryScreenHasItsOwnTemplateCommandAndTopic) {
     }
     EXPECT_EQ(ScreenTableSize, 23);
     EXPECT_EQ(topics.size(), 22u);
-}
-
-TEST(Navigation, ExitLowersTheInputPanelBeforeTheMainWindowCloses) {
-    platform::ResetWindowSystem();
-    auto backend = std::make_unique<test::StepsBackend>();
-    std::vector<std::string> seen;
-    backend->actions.push_back([] { PostMessageW(MainWindow, WM_COMMAND, IDM_OHMS_LAW, 0); });
-    backend->actions.push_back([&] {
-        SHSipPreference(MainWindow, SIP_UP);
-        platform::SetMessageObserver([&](HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
-            if (hwnd != MainWindow) return;
-            if (msg == WM_SETTINGCHANGE) seen.push_back(std::string("input panel ") + (platform::IsSipUp() ? "up" : "down"));
-            if (msg == WM_ACTIVATE) seen.push_back("activate " + std::to_string(LOWORD(wParam)));
-            if (msg == WM_CLOSE) seen.push_back("close");
-            if (msg == WM_DESTROY) seen.push_back("destroy");
-        });
-        PostMessageW(MainWindow, WM_COMMAND, IDM_EXIT, 0);
-    });
-    platform::SetBackend(std::move(backend));
-    EXPECT_EQ(StartUp(GetModuleHandleW(nullptr)), 0);
-    platform::SetMessageObserver(nullptr);
-    platform::SetBackend(nullptr);
-    EXPECT_EQ(seen, (std::vector<std::string>{"input panel down", "activate 0", "close", "destroy"}));
 }
 
 }  // namespace

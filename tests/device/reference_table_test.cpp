@@ -1,18 +1,10 @@
-// The sort rules of the reference tables: number keys, the compare routine, and a
-// table screen that keeps working when the list view refuses rows.
+// The sort rules of the reference tables: number keys and the compare routine.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <commctrl.h>
 
-#include <deque>
-#include <functional>
+#include <string>
 
-#include "backend/backend.h"
-#include "steps_backend.h"
-#include "kernel/kernel.h"
 #include "reference/reference_table.h"
-#include "resources/resource.h"
-#include "shell/shell.h"
 
 namespace {
 
@@ -55,33 +47,6 @@ TEST(CompareRows, TextIgnoresCaseNumbersCompareByValueDirectionFlipsMissingIsEqu
     EXPECT_EQ(CompareRows(kTable, &kRows[0], nullptr, 1), 0);
     EXPECT_EQ(CompareRows(kTable, &kRows[0], &kRows[1], 2), 0);
     EXPECT_EQ(CompareRows(kTable, &kRows[0], &kRows[1], -1), 0);
-}
-
-TEST(TableScreen, RefusedRowStopsTheFillAndLeavesAUsableScreen) {
-    platform::ResetWindowSystem();
-    platform::RefuseListViewInsertionsBeyond(10);
-    auto backend = std::make_unique<test::StepsBackend>();
-    auto& actions = backend->actions;
-    platform::SetBackend(std::move(backend));
-    actions.push_back([] { PostMessageW(MainWindow, WM_COMMAND, IDM_DIELECTRIC, 0); });
-    actions.push_back([] {
-        HWND list = GetDlgItem(DielectricScreen, IDC_TABLE);
-        EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 10);
-        NMLISTVIEW click{};
-        click.hdr = NMHDR{list, IDC_TABLE, LVN_COLUMNCLICK};
-        click.iSubItem = 0;
-        SendMessageW(DielectricScreen, WM_NOTIFY, IDC_TABLE, reinterpret_cast<LPARAM>(&click));
-        WCHAR first[32];
-        LVITEMW item{};
-        item.pszText = first;
-        item.cchTextMax = 32;
-        SendMessageW(list, LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item));
-        // The ten rows that came in, now from Z to A: the stored tenth row leads.
-        EXPECT_EQ(std::u16string(first), u"Celluloid");
-        EXPECT_EQ(CurrentScreen, DielectricScreen);
-    });
-    EXPECT_EQ(StartUp(GetModuleHandleW(nullptr)), 0);
-    platform::SetBackend(nullptr);
 }
 
 }  // namespace

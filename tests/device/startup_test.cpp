@@ -5,7 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <map>
+#include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -55,37 +56,30 @@ struct Recorder {
     }
 };
 
+// Each word: a template, "/owner" for a page of a tabbed screen, "+N" for the progress
+// steps that follow it. Pages are placed 240x220 at 0,52 once all exist.
 std::vector<std::string> ExpectedStartUp() {
-    // Order, template, where it is created, and the progress steps that follow it.
-    struct Row {
-        const char* line;
-        int steps;
-    };
-    const Row rows[] = {
-        {"create 118 owned by main", 7}, {"create 130 owned by main", 0}, {"create 138 owned by main", 0},
-        {"create 104 owned by main", 0}, {"create 106 owned by main", 1}, {"create 110 owned by main", 0},
-        {"create 109 owned by main", 0}, {"create 127 owned by main", 0}, {"create 134 owned by main", 1},
-        {"create 133 owned by main", 0}, {"create 107 owned by main", 0}, {"create 112 owned by main", 0},
-        {"create 137 owned by main", 1}, {"create 105 owned by main", 0}, {"create 115 in 105", 0},
-        {"create 117 in 105", 0},        {"create 116 in 105", 1},        {"create 129 owned by main", 0},
-        {"create 123 owned by main", 0}, {"create 128 owned by main", 1}, {"create 132 owned by main", 0},
-        {"create 111 owned by main", 0}, {"create 113 in 111", 0},        {"create 114 in 111", 1},
-        {"create 119 owned by main", 0}, {"create 120 in 119", 0},        {"create 121 in 119", 0},
-        {"create 122 in 119", 1},        {"create 126 owned by main", 0}, {"create 125 in 126", 0},
-        {"create 124 in 126", 0},        {"create 131 owned by main", 0}, {"create 141 owned by main", 0},
-        {"create 139 in 141", 0},        {"create 140 in 141", 1},
-        {"place 115 240x220 at 0,52", 0}, {"place 117 240x220 at 0,52", 0}, {"place 116 240x220 at 0,52", 0},
-        {"place 139 240x220 at 0,52", 0}, {"place 140 240x220 at 0,52", 1}, {"place 113 240x220 at 0,52", 0},
-        {"place 114 240x220 at 0,52", 0}, {"place 120 240x220 at 0,52", 1}, {"place 121 240x220 at 0,52", 0},
-        {"place 122 240x220 at 0,52", 0}, {"place 125 240x220 at 0,52", 0}, {"place 124 240x220 at 0,52", 2},
-        {"menu bar", 0},                 {"progress bar gone", 0},
-    };
+    const std::string created =
+        "118+7 130 138 104 106+1 110 109 127 134+1 133 107 112 137+1 105 115/105 117/105 116/105+1 129 123 128+1 132 "
+        "111 113/111 114/111+1 119 120/119 121/119 122/119+1 126 125/126 124/126 131 141 139/141 140/141+1";
+    const std::string placed = "115 117 116 139 140+1 113 114 120+1 121 122 125 124+2";
     std::vector<std::string> out{"step 1"};
     int step = 1;
-    for (const Row& r : rows) {
-        out.push_back(r.line);
-        for (int i = 0; i < r.steps; ++i) out.push_back("step " + std::to_string(++step));
-    }
+    auto add = [&](const std::string& words, bool create) {
+        std::istringstream in(words);
+        for (std::string w; in >> w;) {
+            size_t plus = w.find('+'), slash = w.find('/');
+            std::string id = w.substr(0, std::min(plus, slash));
+            if (!create) out.push_back("place " + id + " 240x220 at 0,52");
+            else if (slash == std::string::npos) out.push_back("create " + id + " owned by main");
+            else out.push_back("create " + id + " in " + w.substr(slash + 1, plus - slash - 1));
+            for (int i = plus == std::string::npos ? 0 : std::stoi(w.substr(plus + 1)); i > 0; --i)
+                out.push_back("step " + std::to_string(++step));
+        }
+    };
+    add(created, true);
+    add(placed, false);
+    out.insert(out.end(), {"menu bar", "progress bar gone"});
     return out;
 }
 

@@ -14,8 +14,6 @@ namespace test {
 class StepsBackend : public platform::Backend {
 public:
     std::deque<std::function<void()>> actions;
-    int presents = 0;
-    int broughtToFront = 0;
     bool WaitForInput() override {
         if (actions.empty()) return false;
         auto action = std::move(actions.front());
@@ -23,9 +21,9 @@ public:
         action();
         return true;
     }
-    void Present(const platform::Surface&) override { ++presents; }
+    void Present(const platform::Surface&) override {}
     void PlaySamples(const std::vector<int16_t>&, int) override {}
-    void BringToFront() override { ++broughtToFront; }
+    void BringToFront() override {}
     bool IsHeadless() const override { return true; }
 };
 
