@@ -190,6 +190,15 @@ void ScriptDriver::Fail(const std::string& message) {
     std::exit(2);
 }
 
+// The visible control a command names by its id, or the command is refused.
+HWND ScriptDriver::ControlNamed(const std::string& cmd, const std::string& arg, long& id) {
+    if (!ParseNumber(arg, kIdMin, kIdMax, id))
+        Fail(cmd + ": ID must be a number from " + std::to_string(kIdMin) + " to " + std::to_string(kIdMax));
+    HWND h = FindControl(int(id));
+    if (!h) Fail("no visible control " + arg);
+    return h;
+}
+
 void ScriptDriver::PrintExit(int code) { out_ << "exit " << code << std::endl; }
 
 ScriptDriver::Result ScriptDriver::Run(bool block) {
@@ -274,9 +283,8 @@ void ScriptDriver::Execute(const std::string& raw) {
     } else if (cmd == "tap" && words.size() == 2) {
         Tap(POINT{LONG(index(0, "X")), LONG(index(1, "Y"))});
     } else if (cmd == "tap" && words.size() == 1) {
-        HWND h = FindControl(id(0));
-        if (!h) Fail("no visible control " + words[0]);
-        Tap(CentreOf(h));
+        long named;
+        Tap(CentreOf(ControlNamed(cmd, words[0], named)));
     } else if (cmd == "type") {
         for (char16_t c : FromUtf8(rest)) InjectCharacter(c);
         injected_ = !rest.empty();
@@ -329,18 +337,14 @@ void ScriptDriver::Execute(const std::string& raw) {
 
 void ScriptDriver::PrintText(const std::string& arg) {
     long id;
-    if (!ParseNumber(arg, kIdMin, kIdMax, id)) Fail("text: ID must be a number from -32768 to 65535");
-    HWND h = FindControl(int(id));
-    if (!h) Fail("no visible control " + arg);
+    HWND h = ControlNamed("text", arg, id);
     out_ << "text " << id << ' ' << Quote(WindowTextOf(h)) << std::endl;
 }
 
 // The resource a picture shows and where the picture lies in its parent's client area.
 void ScriptDriver::PrintImage(const std::string& arg) {
     long id;
-    if (!ParseNumber(arg, kIdMin, kIdMax, id)) Fail("image: ID must be a number from -32768 to 65535");
-    HWND h = FindControl(int(id));
-    if (!h) Fail("no visible control " + arg);
+    HWND h = ControlNamed("image", arg, id);
     HANDLE picture = reinterpret_cast<HANDLE>(SendMessageW(h, STM_GETIMAGE, IMAGE_BITMAP, 0));
     if (!picture) picture = reinterpret_cast<HANDLE>(SendMessageW(h, STM_GETIMAGE, IMAGE_ICON, 0));
     int resource = picture ? ResourceIdOf(picture) : 0;
@@ -354,9 +358,7 @@ void ScriptDriver::PrintImage(const std::string& arg) {
 
 void ScriptDriver::PrintItems(const std::string& arg, const std::vector<size_t>& rows) {
     long id;
-    if (!ParseNumber(arg, kIdMin, kIdMax, id)) Fail("items: ID must be a number from -32768 to 65535");
-    HWND h = FindControl(int(id));
-    if (!h) Fail("no visible control " + arg);
+    HWND h = ControlNamed("items", arg, id);
     ItemsReply reply;
     if (!SendMessageW(h, kMsgListItems, 0, reinterpret_cast<LPARAM>(&reply))) Fail("control " + arg + " holds no items");
     std::vector<size_t> shown = rows;
@@ -390,9 +392,9 @@ void ScriptDriver::Dump() {
             if (GetDlgItem(ModalStack().back(), a.button)) offered += std::string(" ") + a.word;
         if (!offered.empty()) out_ << "answers" << offered << '\n';
     }
-    // So does a dropped combo box list, over whatever lies beneath it.
+    // An open combo box list, or popup menu, takes the next tap over whatever lies beneath
+    // it: a script sees which is open and (for a menu) which items it offers.
     if (HWND combo = DroppedComboBox()) out_ << "dropped " << short(Get(combo).id) << '\n';
-    // An open popup menu takes the next tap: a script sees which items it offers.
     if (const auto* items = OpenPopupItems()) {
         out_ << "popup";
         for (const MenuItem& item : *items)

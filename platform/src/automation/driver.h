@@ -50,6 +50,7 @@ private:
     static constexpr int kMostTapsForOneChoice = 3;
     void QueueStepsOf(unsigned control, unsigned msg, int index, const std::string& what, int taps = 1);
     void Dump();
+    HWND ControlNamed(const std::string& cmd, const std::string& arg, long& id);
     void PrintText(const std::string& arg);
     // Every item, or only the rows asked for, in the order asked.
     void PrintItems(const std::string& arg, const std::vector<size_t>& rows);
