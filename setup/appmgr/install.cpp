@@ -84,8 +84,8 @@ bool WriteIntoPlace(const std::string& text, const std::string& to, std::string&
 bool StageProgram(const Package& package, const std::string& stage, std::string& why) {
     RemoveTree(stage);  // what a failed run may have left
     if (!MakeFolders(stage, why)) return false;
+    // The icons too: the program's folder holds the whole package, and the theme a copy.
     for (const std::string& file : package.files) {
-        if (IsIcon(file)) continue;
         std::string to = stage + "/" + file;
         if (!MakeFolders(Parent(to), why)) return false;
         if (!CopyFileA((package.folder + "/" + file).c_str(), to.c_str(), FALSE)) return Failed(why, "write", to);

@@ -31,7 +31,8 @@ while [ "$(grep -c '^exit' "$scratch/first")" -lt 2 ] && [ $i -lt 200 ]; do slee
 check "setup hands over and the Application Manager installs" \
   "grep -q 'msgbox \"Application Manager\" \"Zephtor 1.0 is installed' '$scratch/first' && [ \"\$(grep -c '^exit 0' '$scratch/first')\" = 2 ]"
 check "the menu entry starts the installed program" "grep -qx 'Exec=$data/zephtor/zephtor' '$data/applications/zephtor.desktop'"
-check "the icon is in the theme" "cmp -s '$icon' '$data/icons/hicolor/32x32/apps/zephtor.png'"
+check "the icon is with the program and in the theme" \
+  "cmp -s '$icon' '$data/zephtor/icons/hicolor/32x32/apps/zephtor.png' && cmp -s '$icon' '$data/icons/hicolor/32x32/apps/zephtor.png'"
 echo dump > "$scratch/dump"
 check "the installed command runs the program" \
   "'$scratch/home/.local/bin/zephtor' --headless --script '$scratch/dump' | grep -qx 'exit 0'"
