@@ -1,7 +1,8 @@
 // How late the first sound of an Encode starts in a window: from the Encode command to
 // the moment the first sound's samples are handed to the audio device, which starts
-// them with its next buffer. The hand-over is seen by wrapping SDL_QueueAudio at link
-// time. The first Encode of a run also opens the audio device; later ones find it open.
+// them with its next buffer. The hand-over is seen by putting a watcher in front of
+// SDL_QueueAudio in the backend's table of SDL functions. The first Encode of a run also
+// opens the audio device; later ones find it open.
 //   Needs a display: xvfb-run -a build/bench/bench/sound_bench (SDL_AUDIODRIVER chooses
 //   the device: dummy, or the machine's own)
 #include <SDL.h>
@@ -22,15 +23,12 @@ using Clock = std::chrono::steady_clock;
 namespace {
 Clock::time_point handedOver;
 bool waiting = false;
-}  // namespace
+decltype(&SDL_QueueAudio) queueAudio;
 
-extern "C" int __real_SDL_QueueAudio(SDL_AudioDeviceID dev, const void* data, Uint32 len);
-extern "C" int __wrap_SDL_QueueAudio(SDL_AudioDeviceID dev, const void* data, Uint32 len) {
+int WatchQueueAudio(SDL_AudioDeviceID dev, const void* data, Uint32 len) {
     if (waiting) handedOver = Clock::now(), waiting = false;
-    return __real_SDL_QueueAudio(dev, data, len);
+    return queueAudio(dev, data, len);
 }
-
-namespace {
 
 void Encode(benchmark::State& state) {
     SetDlgItemTextW(MorseScreen, IDC_MORSE_TEXT, u"E");
@@ -75,6 +73,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "sound_bench: needs a window (%s); try xvfb-run -a %s\n", why.c_str(), argv[0]);
         return 0;
     }
+    platform::SdlLibrary* sdl = platform::OpenSdlLibrary(why);
+    queueAudio = sdl->SDL_QueueAudio;
+    sdl->SDL_QueueAudio = WatchQueueAudio;
     platform::SetBackend(std::move(backend));
     int code = StartUp(GetModuleHandleW(nullptr));
     benchmark::Shutdown();

@@ -3,7 +3,6 @@
 // host window's close button.
 #include "backend/sdl.h"
 
-#include <SDL.h>
 #include <poll.h>
 
 #include <cstdio>
@@ -51,21 +50,24 @@ UINT VirtualKeyFor(SDL_Keycode key) {
 SdlBackend::SdlBackend(int scale, ScriptDriver* driver) : scale_(scale), driver_(driver) {}
 
 SdlBackend::~SdlBackend() {
-    if (audio_) SDL_CloseAudioDevice(audio_);
-    if (window_) SDL_DestroyWindow(window_);
-    SDL_Quit();
+    if (!sdl_) return;
+    if (audio_) sdl_->SDL_CloseAudioDevice(audio_);
+    if (window_) sdl_->SDL_DestroyWindow(window_);
+    sdl_->SDL_Quit();
 }
 
 std::string SdlBackend::Open() {
-    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return SDL_GetError();
+    std::string why;
+    if (!(sdl_ = OpenSdlLibrary(why))) return why;
+    sdl_->SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    sdl_->SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (sdl_->SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return sdl_->SDL_GetError();
     SIZE screen = ScreenSize();
-    window_ = SDL_CreateWindow("Zephtor", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, screen.cx * scale_,
-                               screen.cy * scale_, SDL_WINDOW_SHOWN);
-    if (!window_) return SDL_GetError();
-    if (!SDL_GetWindowSurface(window_)) return SDL_GetError();
-    SDL_StartTextInput();
+    window_ = sdl_->SDL_CreateWindow("Zephtor", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, screen.cx * scale_,
+                                     screen.cy * scale_, SDL_WINDOW_SHOWN);
+    if (!window_) return sdl_->SDL_GetError();
+    if (!sdl_->SDL_GetWindowSurface(window_)) return sdl_->SDL_GetError();
+    sdl_->SDL_StartTextInput();
     return {};
 }
 
@@ -74,7 +76,7 @@ std::string SdlBackend::Open() {
 // program waits or plays a sound, so nothing painted stays unseen.
 void SdlBackend::Present(const Surface& screen) {
     constexpr Uint64 kFrameMs = 16;
-    if (lastPresent_ && SDL_GetTicks64() - lastPresent_ < kFrameMs) {
+    if (lastPresent_ && sdl_->SDL_GetTicks64() - lastPresent_ < kFrameMs) {
         presentPending_ = true;
         return;
     }
@@ -89,19 +91,20 @@ void SdlBackend::PresentPending() {
 // graphics driver is loaded, which keeps start-up quick and memory small.
 void SdlBackend::PresentNow(const Surface& screen) {
     presentPending_ = false;
-    lastPresent_ = SDL_GetTicks64();
+    lastPresent_ = sdl_->SDL_GetTicks64();
     SetIconOnce();
-    SDL_Surface* target = SDL_GetWindowSurface(window_);
-    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(screen.pixels.data()), screen.width,
-                                                             screen.height, 32, screen.width * 4, SDL_PIXELFORMAT_XRGB8888);
+    SDL_Surface* target = sdl_->SDL_GetWindowSurface(window_);
+    SDL_Surface* source =
+        sdl_->SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(screen.pixels.data()), screen.width, screen.height,
+                                                 32, screen.width * 4, SDL_PIXELFORMAT_XRGB8888);
     if (!target || !source) {
-        SDL_FreeSurface(source);
+        sdl_->SDL_FreeSurface(source);
         return;
     }
     SDL_Rect whole{0, 0, screen.width * scale_, screen.height * scale_};
-    SDL_BlitScaled(source, nullptr, target, &whole);
-    SDL_FreeSurface(source);
-    SDL_UpdateWindowSurface(window_);
+    sdl_->SDL_BlitScaled(source, nullptr, target, &whole);
+    sdl_->SDL_FreeSurface(source);
+    sdl_->SDL_UpdateWindowSurface(window_);
 }
 
 // The host window shows the program's own icon once its main window class has one.
@@ -111,16 +114,16 @@ void SdlBackend::SetIconOnce() {
     if (!main || !Get(main).cls->icon) return;
     iconSet_ = true;
     // A desktop program's host window is its desktop: it bears the main window's title.
-    if (IsDesktop()) SDL_SetWindowTitle(window_, ToUtf8(Get(main).text).c_str());
+    if (IsDesktop()) sdl_->SDL_SetWindowTitle(window_, ToUtf8(Get(main).text).c_str());
     const IconImage* img = IconImageFor(Get(main).cls->icon, 32);
     if (!img) return;
     std::vector<uint32_t> argb(img->color.pixels.size());
     for (size_t i = 0; i < argb.size(); ++i) argb[i] = img->mask[i] ? 0 : (0xFF000000u | img->color.pixels[i]);
-    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(argb.data(), img->color.width, img->color.height, 32,
-                                                        img->color.width * 4, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* s = sdl_->SDL_CreateRGBSurfaceWithFormatFrom(argb.data(), img->color.width, img->color.height, 32,
+                                                              img->color.width * 4, SDL_PIXELFORMAT_ARGB8888);
     if (s) {
-        SDL_SetWindowIcon(window_, s);
-        SDL_FreeSurface(s);
+        sdl_->SDL_SetWindowIcon(window_, s);
+        sdl_->SDL_FreeSurface(s);
     }
 }
 
@@ -162,7 +165,7 @@ bool SdlBackend::Handle(const SDL_Event& e) {
         return true;
     }
     case SDL_TEXTINPUT: {
-        if (SDL_GetModState() & KMOD_CTRL) return false;
+        if (sdl_->SDL_GetModState() & KMOD_CTRL) return false;
         for (char16_t c : FromUtf8(e.text.text)) InjectCharacter(c);
         return true;
     }
@@ -182,9 +185,9 @@ bool SdlBackend::WaitForInput() {
         }
         bool injected = false;
         SDL_Event e;
-        if (SDL_WaitEventTimeout(&e, int(kPollMs))) {
+        if (sdl_->SDL_WaitEventTimeout(&e, int(kPollMs))) {
             injected = Handle(e);
-            while (SDL_PollEvent(&e)) injected = Handle(e) || injected;
+            while (sdl_->SDL_PollEvent(&e)) injected = Handle(e) || injected;
         }
         if (injected) return true;
     }
@@ -195,11 +198,11 @@ bool SdlBackend::WaitForInput() {
 // nothing done meanwhile takes effect afterwards. Key releases stay queued: a key held
 // down before the sound must not stay down for good. Answers whether a close came.
 bool SdlBackend::PumpWhileBusy() {
-    SDL_PumpEvents();
+    sdl_->SDL_PumpEvents();
     bool close = false;
     SDL_Event e;
     auto drop = [&](Uint32 first, Uint32 last) {
-        while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, first, last) > 0) {
+        while (sdl_->SDL_PeepEvents(&e, 1, SDL_GETEVENT, first, last) > 0) {
             if (e.type == SDL_QUIT || (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE))
                 close = true;
             if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_EXPOSED) Present(Framebuffer());
@@ -214,19 +217,19 @@ bool SdlBackend::PumpWhileBusy() {
 // sounds then take their time in silence, and the person is told once why they hear none.
 void SdlBackend::OpenAudio(int rate) {
     if (audioFailed_ || (audio_ && audioRate_ == rate)) return;
-    if (audio_) SDL_CloseAudioDevice(audio_);
+    if (audio_) sdl_->SDL_CloseAudioDevice(audio_);
     audio_ = 0;
-    if (SDL_WasInit(SDL_INIT_AUDIO) || SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+    if (sdl_->SDL_WasInit(SDL_INIT_AUDIO) || sdl_->SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
         SDL_AudioSpec want{}, have{};
         want.freq = rate;
         want.format = AUDIO_S16SYS;
         want.channels = 1;
         want.samples = kAudioBufferSamples;
-        audio_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+        audio_ = sdl_->SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     }
     audioRate_ = rate;
     audioFailed_ = audio_ == 0;
-    if (audioFailed_) std::fprintf(stderr, "sound: no audio device (%s); sounds are silent\n", SDL_GetError());
+    if (audioFailed_) std::fprintf(stderr, "sound: no audio device (%s); sounds are silent\n", sdl_->SDL_GetError());
 }
 
 void SdlBackend::PlaySamples(const std::vector<int16_t>& samples, int rate) {
@@ -234,28 +237,30 @@ void SdlBackend::PlaySamples(const std::vector<int16_t>& samples, int rate) {
     if (rate <= 0 || samples.empty()) return;
     OpenAudio(rate);
     Uint32 length = Uint32(samples.size() * 1000 / size_t(rate));
-    Uint32 start = SDL_GetTicks();
+    Uint32 start = sdl_->SDL_GetTicks();
     if (audio_) {
-        SDL_QueueAudio(audio_, samples.data(), Uint32(samples.size() * sizeof(int16_t)));
-        SDL_PauseAudioDevice(audio_, 0);
+        sdl_->SDL_QueueAudio(audio_, samples.data(), Uint32(samples.size() * sizeof(int16_t)));
+        sdl_->SDL_PauseAudioDevice(audio_, 0);
     }
     // Without an audio device the sound still takes its time, so timing stays the same;
     // a device that stops taking samples holds the program no longer than that either.
     bool close = false;
     for (;;) {
-        Uint32 elapsed = SDL_GetTicks() - start;
-        if (audio_ ? SDL_GetQueuedAudioSize(audio_) == 0 || elapsed >= length + kAudioStallMs : elapsed >= length) break;
+        Uint32 elapsed = sdl_->SDL_GetTicks() - start;
+        bool over = audio_ ? sdl_->SDL_GetQueuedAudioSize(audio_) == 0 || elapsed >= length + kAudioStallMs
+                           : elapsed >= length;
+        if (over) break;
         if ((close = PumpWhileBusy())) break;
-        SDL_Delay(5);
+        sdl_->SDL_Delay(5);
     }
-    if (audio_) SDL_ClearQueuedAudio(audio_);
+    if (audio_) sdl_->SDL_ClearQueuedAudio(audio_);
     if (close) RequestHostClose();
 }
 
 void SdlBackend::BringToFront() {
-    SDL_ShowWindow(window_);
-    SDL_RestoreWindow(window_);
-    SDL_RaiseWindow(window_);
+    sdl_->SDL_ShowWindow(window_);
+    sdl_->SDL_RestoreWindow(window_);
+    sdl_->SDL_RaiseWindow(window_);
 }
 
 }  // namespace platform

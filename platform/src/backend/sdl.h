@@ -1,11 +1,10 @@
 #pragma once
 
-#include <SDL.h>
-
 #include <string>
 
 #include "automation/driver.h"
 #include "backend/backend.h"
+#include "backend/sdl_library.h"
 
 namespace platform {
 
@@ -32,6 +31,7 @@ private:
 
     int scale_;
     ScriptDriver* driver_;
+    SdlLibrary* sdl_ = nullptr;  // set by Open
     SDL_Window* window_ = nullptr;
     SDL_AudioDeviceID audio_ = 0;
     int audioRate_ = 0;
