@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "gdi/gdi.h"
 #include "resources/resources.h"
 
 namespace {
@@ -27,7 +28,14 @@ void LoadEach(const platform::ResourceEntry& e) {
         for (UINT i = 0; i < 16; ++i) LoadStringW(module, UINT(e.name.ordinal - 1) * 16 + i, text, 64);
         break;
     }
-    case 14: DestroyIcon(LoadIconW(module, name)); break;
+    case 14: {
+        // Icons are decoded when drawn: the smallest image and the largest.
+        HICON icon = LoadIconW(module, name);
+        platform::IconImageFor(icon, 0);
+        platform::IconImageFor(icon, 4096);
+        DestroyIcon(icon);
+        break;
+    }
     default: PlaySoundW(name, module, SND_RESOURCE | SND_SYNC); break;
     }
 }

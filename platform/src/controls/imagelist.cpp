@@ -1,20 +1,27 @@
-// Image lists: pictures of one size kept side by side, added from icons once and drawn
-// by the list view as often as it paints. Without a mask an icon's transparent pixels
-// take the window colour when it is added.
+// Image lists: pictures of one size kept side by side, added from icons and drawn by the
+// list view as often as it paints. Without a mask an icon's transparent pixels take the
+// window colour. A picture is made when it is first drawn: a list of many icons is filled
+// at start, and only a screenful of them is ever shown at once.
 #include <commctrl.h>
 
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "controls/controls.h"
 
 namespace platform {
 namespace {
 
+struct ListImage {
+    std::shared_ptr<IconRecord> icon;
+    std::optional<Surface> cell;
+};
+
 struct ImageList {
     int width = 0, height = 0;
     int growBy = 0;
-    std::vector<Surface> images;
+    std::vector<ListImage> images;
 };
 
 std::map<uintptr_t, std::unique_ptr<ImageList>>& Lists() {
@@ -28,9 +35,9 @@ ImageList* Find(HIMAGELIST list) {
 }
 
 // The icon's image nearest the list's size, placed at the top left of a cell of it.
-Surface CellFromIcon(const ImageList& list, HICON icon) {
+Surface CellFromIcon(const ImageList& list, IconRecord& icon) {
     Surface cell(list.width, list.height, PixelFromColor(GetSysColor(COLOR_WINDOW)));
-    const IconImage* img = IconImageFor(icon, list.width);
+    const IconImage* img = IconImageOf(icon, list.width);
     if (!img) return cell;
     for (int y = 0; y < std::min(list.height, img->color.height); ++y)
         for (int x = 0; x < std::min(list.width, img->color.width); ++x) {
@@ -45,7 +52,9 @@ Surface CellFromIcon(const ImageList& list, HICON icon) {
 void DrawImageListImage(HIMAGELIST list, int index, HDC hdc, int x, int y) {
     ImageList* l = Find(list);
     if (!l || index < 0 || index >= int(l->images.size())) return;
-    BlitSurface(hdc, x, y, l->images[size_t(index)], 0, 0, l->width, l->height);
+    ListImage& image = l->images[size_t(index)];
+    if (!image.cell) image.cell = CellFromIcon(*l, *image.icon);
+    BlitSurface(hdc, x, y, *image.cell, 0, 0, l->width, l->height);
 }
 
 SIZE ImageListImageSize(HIMAGELIST list) {
@@ -81,12 +90,13 @@ int ImageList_GetImageCount(HIMAGELIST list) {
 
 int ImageList_ReplaceIcon(HIMAGELIST list, int index, HICON icon) {
     ImageList* l = Find(list);
-    if (!l || !IconImageFor(icon, 0) || index < -1 || index >= int(l->images.size())) return -1;
-    Surface cell = CellFromIcon(*l, icon);
+    std::shared_ptr<IconRecord> shared = SharedIcon(icon);
+    if (!l || !shared || index < -1 || index >= int(l->images.size())) return -1;
+    ListImage image{std::move(shared), std::nullopt};
     if (index >= 0) {
-        l->images[size_t(index)] = std::move(cell);
+        l->images[size_t(index)] = std::move(image);
         return index;
     }
-    l->images.push_back(std::move(cell));
+    l->images.push_back(std::move(image));
     return int(l->images.size()) - 1;
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -71,11 +72,22 @@ struct IconImage {
     Surface color;
     std::vector<uint8_t> mask;  // 1 where transparent
 };
-HICON CreateIconFromImages(std::vector<IconImage> images);
+// An icon's images as the resource holds them (data that lives as long as the program),
+// each decoded when it is first drawn. Images whose header is unreadable are left out;
+// with none left there is no icon.
+struct IconResourceImage {
+    const uint8_t* data;
+    size_t size;
+};
+HICON CreateIconFromResourceImages(const std::vector<IconResourceImage>& images);
+// The icon's image nearest `preferredSize`, decoded.
 const IconImage* IconImageFor(HICON icon, int preferredSize);
+// What an image list keeps of an icon: it outlives DestroyIcon, as a copy would.
+struct IconRecord;
+std::shared_ptr<IconRecord> SharedIcon(HICON icon);
+const IconImage* IconImageOf(IconRecord& icon, int preferredSize);
 // DrawIcon with the icon's image nearest to `size` (the caption shows the small one).
 BOOL DrawIconOfSize(HDC hdc, int x, int y, HICON icon, int size);
-bool DecodeIconImage(const uint8_t* data, size_t size, IconImage& out);
 const Surface* BitmapSurface(HBITMAP bitmap);
 // Which resource a loaded bitmap or icon came from (0: none), for scripts to ask.
 void NoteResourceId(HANDLE picture, int id);

@@ -5,22 +5,14 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <optional>
 
 #include "gdi/gdi.h"
 #include "gdi/objects.h"
 
 namespace platform {
+
 namespace {
-
-struct IconRecord {
-    std::vector<IconImage> images;
-    int resourceId = 0;
-};
-
-std::map<uintptr_t, IconRecord>& Icons() {
-    static std::map<uintptr_t, IconRecord> icons;
-    return icons;
-}
 
 uint32_t Read32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
 uint16_t Read16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
@@ -86,39 +78,79 @@ HBITMAP CreateBitmapFromDib(const uint8_t* dib, size_t size) {
     return static_cast<HBITMAP>(NewObject(std::move(obj)));
 }
 
+namespace {
+
 // An icon image is a DIB of twice the height: the colour rows, then a 1-bit mask.
-bool DecodeIconImage(const uint8_t* data, size_t size, IconImage& out) {
-    DibHeader h;
-    if (!ParseDibHeader(data, size, h, 2)) return false;
+IconImage DecodeIconImage(const uint8_t* data, size_t size, const DibHeader& h) {
+    IconImage out;
     out.color = DecodeRows(data, h);
     size_t colorStride = ((size_t(h.width) * size_t(h.depth) + 31) / 32) * 4;
     size_t maskStride = ((size_t(h.width) + 31) / 32) * 4;
     size_t maskOffset = h.bitsOffset + colorStride * size_t(h.height);
     out.mask.assign(size_t(h.width) * size_t(h.height), 0);
-    if (maskOffset + maskStride * size_t(h.height) > size) return true;
+    if (maskOffset + maskStride * size_t(h.height) > size) return out;
     for (int y = 0; y < h.height; ++y) {
         const uint8_t* row = data + maskOffset + maskStride * size_t(h.height - 1 - y);
         for (int x = 0; x < h.width; ++x) out.mask[size_t(y) * size_t(h.width) + size_t(x)] = (row[x / 8] >> (7 - x % 8)) & 1;
     }
-    return true;
+    return out;
 }
 
-HICON CreateIconFromImages(std::vector<IconImage> images) {
+}  // namespace
+
+// A program may load many icons at start (a list of symbols) and show few of them, so an
+// image is decoded only when it is first drawn.
+struct IconRecord {
+    struct Image {
+        IconResourceImage source;
+        DibHeader header;
+        std::optional<IconImage> decoded;
+    };
+    std::vector<Image> images;
+    int resourceId = 0;
+};
+
+namespace {
+
+std::map<uintptr_t, std::shared_ptr<IconRecord>>& Icons() {
+    static std::map<uintptr_t, std::shared_ptr<IconRecord>> icons;
+    return icons;
+}
+
+}  // namespace
+
+HICON CreateIconFromResourceImages(const std::vector<IconResourceImage>& images) {
     static uintptr_t next = 0x30000;
-    if (images.empty()) return nullptr;
+    auto record = std::make_shared<IconRecord>();
+    for (const IconResourceImage& image : images) {
+        DibHeader h;
+        if (ParseDibHeader(image.data, image.size, h, 2)) record->images.push_back({image, h, std::nullopt});
+    }
+    if (record->images.empty()) return nullptr;
     uintptr_t h = next;
     next += 4;
-    Icons()[h].images = std::move(images);
+    Icons()[h] = std::move(record);
     return reinterpret_cast<HICON>(h);
+}
+
+std::shared_ptr<IconRecord> SharedIcon(HICON icon) {
+    auto it = Icons().find(reinterpret_cast<uintptr_t>(icon));
+    return it == Icons().end() ? nullptr : it->second;
+}
+
+const IconImage* IconImageOf(IconRecord& icon, int preferredSize) {
+    IconRecord::Image* best = nullptr;
+    for (auto& image : icon.images)
+        if (!best || std::abs(image.header.width - preferredSize) < std::abs(best->header.width - preferredSize))
+            best = &image;
+    if (!best) return nullptr;
+    if (!best->decoded) best->decoded = DecodeIconImage(best->source.data, best->source.size, best->header);
+    return &*best->decoded;
 }
 
 const IconImage* IconImageFor(HICON icon, int preferredSize) {
     auto it = Icons().find(reinterpret_cast<uintptr_t>(icon));
-    if (it == Icons().end()) return nullptr;
-    const IconImage* best = nullptr;
-    for (const auto& img : it->second.images)
-        if (!best || std::abs(img.color.width - preferredSize) < std::abs(best->color.width - preferredSize)) best = &img;
-    return best;
+    return it == Icons().end() ? nullptr : IconImageOf(*it->second, preferredSize);
 }
 
 bool WritePng(const Surface& surface, const std::string& path) {
@@ -176,13 +208,13 @@ BOOL DrawIconOfSize(HDC hdc, int x, int y, HICON icon, int size) {
 
 void NoteResourceId(HANDLE picture, int id) {
     auto icon = Icons().find(reinterpret_cast<uintptr_t>(picture));
-    if (icon != Icons().end()) icon->second.resourceId = id;
+    if (icon != Icons().end()) icon->second->resourceId = id;
     else if (GdiObject* bitmap = FindObject(picture)) bitmap->resourceId = id;
 }
 
 int ResourceIdOf(HANDLE picture) {
     auto icon = Icons().find(reinterpret_cast<uintptr_t>(picture));
-    if (icon != Icons().end()) return icon->second.resourceId;
+    if (icon != Icons().end()) return icon->second->resourceId;
     GdiObject* bitmap = FindObject(picture);
     return bitmap ? bitmap->resourceId : 0;
 }

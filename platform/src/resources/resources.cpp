@@ -316,15 +316,14 @@ HICON LoadIconW(HINSTANCE instance, LPCWSTR name) {
     if (!group || group->size < 6) return nullptr;
     const uint8_t* p = group->data;
     WORD count = WORD(p[4] | p[5] << 8);
-    std::vector<IconImage> images;
+    std::vector<IconResourceImage> images;
     for (WORD i = 0; i < count && 6 + size_t(i + 1) * 14 <= group->size; ++i) {
         const uint8_t* entry = p + 6 + size_t(i) * 14;
         WORD id = WORD(entry[12] | entry[13] << 8);
-        const ResourceEntry* image = FindEntry(RT_ICON, MAKEINTRESOURCE(id));
-        IconImage img;
-        if (image && DecodeIconImage(image->data, image->size, img)) images.push_back(std::move(img));
+        if (const ResourceEntry* image = FindEntry(RT_ICON, MAKEINTRESOURCE(id)))
+            images.push_back({image->data, image->size});
     }
-    HICON icon = CreateIconFromImages(std::move(images));
+    HICON icon = CreateIconFromResourceImages(images);
     if (icon && IS_INTRESOURCE(name)) NoteResourceId(icon, int(reinterpret_cast<uintptr_t>(name)));
     return icon;
 }
