@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "demo_resource.h"
+#include "controls/controls.h"
 #include "gdi/gdi.h"
 #include "resources/resources.h"
 #include "support.h"
@@ -60,6 +61,23 @@ TEST_F(Resources, IconHasThirtyTwoAndSixteenPixelImagesWithTransparentCorners) {
         EXPECT_FALSE(img->mask[size_t(size / 2 * size + size / 4)]) << size << ": inside the disc";
     }
     EXPECT_TRUE(DestroyIcon(icon));
+}
+
+// An image list holds its own picture: the icon may be destroyed once it is added.
+TEST_F(Resources, AnImageListDrawsAnIconDestroyedAfterItWasAdded) {
+    HIMAGELIST list = ImageList_Create(32, 32, ILC_COLOR, 1, 0);
+    HICON icon = LoadIconW(instance, MAKEINTRESOURCE(IDI_DEMO));
+    ASSERT_EQ(ImageList_AddIcon(list, icon), 0);
+    platform::IconImage expected = *platform::IconImageFor(icon, 32);
+    ASSERT_TRUE(DestroyIcon(icon));
+    HDC screen = GetDC(nullptr);
+    platform::DrawImageListImage(list, 0, screen, 0, 0);
+    ReleaseDC(nullptr, screen);
+    for (size_t i = 0; i < expected.mask.size(); ++i) {
+        if (expected.mask[i]) continue;
+        ASSERT_EQ(test::PixelAt(int(i % 32), int(i / 32)), expected.color.pixels[i]) << i;
+    }
+    ImageList_Destroy(list);
 }
 
 // ---------------------------------------------------------------- the .res reader
