@@ -48,9 +48,10 @@ void OpenWindow(HINSTANCE instance) {
     UpdateWindow(Window);
 }
 
-int Stop(const std::string& why) {
+// Declining to replace an installed copy is a choice, not a failure, and its icon says so.
+int Stop(const std::string& why, UINT icon = MB_ICONERROR) {
     ShowStatus("Nothing was installed.");
-    MessageBoxA(Window, why.c_str(), kTitle, MB_OK | MB_ICONERROR);
+    MessageBoxA(Window, why.c_str(), kTitle, MB_OK | icon);
     return kNotInstalled;
 }
 
@@ -79,7 +80,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     Package package;
     Places places;
     if (!ReadPackage(setupIni, package, why) || !FindPlaces(places, why)) return Stop(why);
-    if (IsInstalled(package, places) && !ReplaceWanted(package, places)) return Stop(Title(package) + " was left as it was.");
+    if (IsInstalled(package, places) && !ReplaceWanted(package, places))
+        return Stop(Title(package) + " was left as it was.", MB_ICONINFORMATION);
     ShowStatus("Installing " + Title(package) + " into " + ProgramFolder(package, places) + "...");
     if (!Install(package, places, why)) return Stop(Title(package) + " could not be installed. " + why);
     std::string done = Title(package) + " is installed in " + ProgramFolder(package, places) +
