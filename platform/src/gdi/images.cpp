@@ -11,7 +11,6 @@
 #include "gdi/objects.h"
 
 namespace platform {
-
 namespace {
 
 uint32_t Read32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
@@ -78,26 +77,6 @@ HBITMAP CreateBitmapFromDib(const uint8_t* dib, size_t size) {
     return static_cast<HBITMAP>(NewObject(std::move(obj)));
 }
 
-namespace {
-
-// An icon image is a DIB of twice the height: the colour rows, then a 1-bit mask.
-IconImage DecodeIconImage(const uint8_t* data, size_t size, const DibHeader& h) {
-    IconImage out;
-    out.color = DecodeRows(data, h);
-    size_t colorStride = ((size_t(h.width) * size_t(h.depth) + 31) / 32) * 4;
-    size_t maskStride = ((size_t(h.width) + 31) / 32) * 4;
-    size_t maskOffset = h.bitsOffset + colorStride * size_t(h.height);
-    out.mask.assign(size_t(h.width) * size_t(h.height), 0);
-    if (maskOffset + maskStride * size_t(h.height) > size) return out;
-    for (int y = 0; y < h.height; ++y) {
-        const uint8_t* row = data + maskOffset + maskStride * size_t(h.height - 1 - y);
-        for (int x = 0; x < h.width; ++x) out.mask[size_t(y) * size_t(h.width) + size_t(x)] = (row[x / 8] >> (7 - x % 8)) & 1;
-    }
-    return out;
-}
-
-}  // namespace
-
 // A program may load many icons at start (a list of symbols) and show few of them, so an
 // image is decoded only when it is first drawn.
 struct IconRecord {
@@ -115,6 +94,22 @@ namespace {
 std::map<uintptr_t, std::shared_ptr<IconRecord>>& Icons() {
     static std::map<uintptr_t, std::shared_ptr<IconRecord>> icons;
     return icons;
+}
+
+// An icon image is a DIB of twice the height: the colour rows, then a 1-bit mask.
+IconImage DecodeIconImage(const uint8_t* data, size_t size, const DibHeader& h) {
+    IconImage out;
+    out.color = DecodeRows(data, h);
+    size_t colorStride = ((size_t(h.width) * size_t(h.depth) + 31) / 32) * 4;
+    size_t maskStride = ((size_t(h.width) + 31) / 32) * 4;
+    size_t maskOffset = h.bitsOffset + colorStride * size_t(h.height);
+    out.mask.assign(size_t(h.width) * size_t(h.height), 0);
+    if (maskOffset + maskStride * size_t(h.height) > size) return out;
+    for (int y = 0; y < h.height; ++y) {
+        const uint8_t* row = data + maskOffset + maskStride * size_t(h.height - 1 - y);
+        for (int x = 0; x < h.width; ++x) out.mask[size_t(y) * size_t(h.width) + size_t(x)] = (row[x / 8] >> (7 - x % 8)) & 1;
+    }
+    return out;
 }
 
 }  // namespace
