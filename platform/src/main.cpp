@@ -13,10 +13,8 @@
 
 #include "automation/driver.h"
 #include "backend/headless.h"
-#include "backend/sdl.h"
 #include "gdi/gdi.h"
 #include "resources/resources.h"
-#include "system/instance.h"
 #include "system/process.h"
 #include "system/sound.h"
 
@@ -136,12 +134,6 @@ int OpenScript(const std::string& name, const std::string& file) {
     return fd;
 }
 
-bool HasDisplay() {
-    const char* x = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (x && *x) || (wayland && *wayland);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -164,17 +156,15 @@ int main(int argc, char** argv) {
     if (options.headless) {
         platform::SetBackend(std::make_unique<platform::HeadlessBackend>(driver.get()));
     } else {
-        std::string why = HasDisplay() ? "" : "no display is set (DISPLAY and WAYLAND_DISPLAY are empty)";
-        auto sdl = std::make_unique<platform::SdlBackend>(options.scale, driver.get());
-        if (why.empty()) why = sdl->Open();
-        if (!why.empty()) {
+        std::string why;
+        auto window = platform::OpenWindow(name, options.scale, driver.get(), why);
+        if (!window) {
             std::cerr << name << ": cannot open a window: " << why << ".\n"
                       << "To run without a display, drive it with a script: " << name
                       << " --headless --script FILE (see the README).\n";
             return 1;
         }
-        platform::SetBackend(std::move(sdl));
-        platform::StartInstanceListener(name);
+        platform::SetBackend(std::move(window));
     }
 #ifdef PLATFORM_DESKTOP
     // What is not an option is the program's own command line, quoted as Windows quotes it.

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -25,7 +26,15 @@ public:
     virtual void PlaySamples(const std::vector<int16_t>& samples, int rate) = 0;
     virtual void BringToFront() = 0;
     virtual bool IsHeadless() const = 0;
+    // A backend that shows help itself (in a browser, a new tab) opens FILE#ANCHOR and
+    // answers true; the others answer false and the host's help viewer is started.
+    virtual bool OpenHelp(const std::string& /*fileAndAnchor*/) { return false; }
 };
+
+class ScriptDriver;
+// The window of this build (an SDL2 window, or the page's canvas) for PROGRAM, the screen
+// shown SCALE times larger; null with the reason in `why` when there can be none.
+std::unique_ptr<Backend> OpenWindow(const std::string& program, int scale, ScriptDriver* driver, std::string& why);
 
 Backend& CurrentBackend();
 void SetBackend(std::unique_ptr<Backend> backend);

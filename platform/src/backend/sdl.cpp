@@ -6,6 +6,7 @@
 #include <poll.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "gdi/gdi.h"
 #include "kernel/internal.h"
@@ -45,7 +46,24 @@ UINT VirtualKeyFor(SDL_Keycode key) {
     }
 }
 
+bool HasDisplay() {
+    const char* x = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x && *x) || (wayland && *wayland);
+}
+
 }  // namespace
+
+std::unique_ptr<Backend> OpenWindow(const std::string& program, int scale, ScriptDriver* driver, std::string& why) {
+    if (!HasDisplay()) {
+        why = "no display is set (DISPLAY and WAYLAND_DISPLAY are empty)";
+        return nullptr;
+    }
+    auto sdl = std::make_unique<SdlBackend>(scale, driver);
+    if (!(why = sdl->Open()).empty()) return nullptr;
+    StartInstanceListener(program);
+    return sdl;
+}
 
 SdlBackend::SdlBackend(int scale, ScriptDriver* driver) : scale_(scale), driver_(driver) {}
 

@@ -205,8 +205,15 @@ BOOL CopyFileA(LPCSTR existing, LPCSTR copy, BOOL failIfExists) {
 // A rename: it happens whole or not at all, so a half-moved file is never seen.
 BOOL MoveFileExA(LPCSTR existing, LPCSTR moved, DWORD flags) {
     if (!existing || !moved) return Fail(FALSE);
-    unsigned renameFlags = (flags & MOVEFILE_REPLACE_EXISTING) ? 0 : RENAME_NOREPLACE;
-    return renameat2(AT_FDCWD, existing, AT_FDCWD, moved, renameFlags) == 0 ? TRUE : Fail(FALSE);
+    if (flags & MOVEFILE_REPLACE_EXISTING) return rename(existing, moved) == 0 ? TRUE : Fail(FALSE);
+#ifdef RENAME_NOREPLACE
+    return renameat2(AT_FDCWD, existing, AT_FDCWD, moved, RENAME_NOREPLACE) == 0 ? TRUE : Fail(FALSE);
+#else
+    // A system that cannot refuse to replace in the same step (a browser's) refuses the move,
+    // as a file system without that facility does.
+    errno = ENOSYS;
+    return Fail(FALSE);
+#endif
 }
 
 BYTE CreateSymbolicLinkA(LPCSTR link, LPCSTR target, DWORD) {

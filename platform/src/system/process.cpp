@@ -66,6 +66,11 @@ std::string HelpUrl(const std::string& commandLine) {
 }
 
 bool Spawn(const std::vector<std::string>& args) {
+#ifdef __EMSCRIPTEN__
+    // A browser starts no programs: it answers as a system that has none of them.
+    (void)args;
+    return false;
+#else
     std::vector<char*> argv;
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -73,6 +78,7 @@ bool Spawn(const std::vector<std::string>& args) {
     signal(SIGCHLD, SIG_IGN);
     pid_t pid;
     return posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0;
+#endif
 }
 
 // As Windows looks for a bare program name in the caller's own folder first, so a program
@@ -195,6 +201,8 @@ BOOL CreateProcessW(LPCWSTR application, LPWSTR commandLine, void*, void*, BOOL,
         SetLastError(ERROR_FILE_NOT_FOUND);
         return FALSE;
     }
+    if (info) *info = PROCESS_INFORMATION{};
+    if (CurrentBackend().OpenHelp(ToUtf8(line))) return TRUE;
     const char* viewer = std::getenv("ZEPHTOR_HELP_VIEWER");
     bool chosen = viewer && *viewer;
     // A headless run has no desktop to show help on, unless a viewer was named for it.
@@ -207,7 +215,6 @@ BOOL CreateProcessW(LPCWSTR application, LPWSTR commandLine, void*, void*, BOOL,
         SetLastError(ERROR_FILE_NOT_FOUND);
         return FALSE;
     }
-    if (info) *info = PROCESS_INFORMATION{};
     return TRUE;
 }
 
