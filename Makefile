@@ -12,10 +12,15 @@
 #   make fuzz       build the libFuzzer targets with clang (build/fuzz)
 #   make fuzz-smoke run each fuzzer for FUZZ_SECONDS (3) from its corpus; part of make test
 #   make count      the size of the tests against the code, in non-blank lines
+#   make web        the handheld program for browsers in build/web (and its command-line
+#                   form for node, build/web/cli/zephtor.js)
+#   make serve-web  serves build/web on http://localhost:8240/ (PORT=...)
+#   make bench-web  the web version's budgets, measured in headless Chromium
 
 PACKAGES := cmake g++ make pkg-config libsdl2-dev libfreetype-dev libpng-dev libgtest-dev \
             libbenchmark-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra binutils-mingw-w64-x86-64 librsvg2-bin \
-            xvfb xauth xdotool x11-utils morse2ascii desktop-file-utils appstream clang
+            xvfb xauth xdotool x11-utils morse2ascii desktop-file-utils appstream clang \
+            emscripten dpkg-dev fonttools nodejs npm chromium
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 TEST := build/test
@@ -26,8 +31,14 @@ FUZZ_SECONDS ?= 3
 EVENTS ?= 1000000
 SEED ?= 1
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+WEB := build/web
+PORT ?= 8240
+# Debian's Emscripten finds its own node modules here; node's fetch must not load the
+# WebAssembly (the command-line form is one file for that reason).
+EMENV := NODE_PATH=/usr/share/nodejs
 
-.PHONY: run test bench deps release install uninstall dist update-screenshots clean count
+.PHONY: run test bench deps release install uninstall dist update-screenshots clean count web web-build \
+        serve-web bench-web
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -55,8 +66,10 @@ run: release
 	$(RELEASE)/device/zephtor
 
 test: deps
-	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPHTOR_SANITIZE=ON
+	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPHTOR_SANITIZE=ON -DZEPHTOR_WEB_DIR=$(CURDIR)/$(WEB)
 	cmake --build $(TEST) -j$(JOBS)
+	$(MAKE) --no-print-directory web-build HOST_TOOLS=$(TEST)/tools
+	cd tests/web && npm ci --no-audit --no-fund --silent
 	cd $(TEST) && ctest --output-on-failure --no-tests=error -j$(JOBS)
 	$(MAKE) --no-print-directory fuzz-smoke
 
@@ -85,6 +98,27 @@ fuzz-smoke: fuzz
 	        echo "fuzz $$f: $$(grep -o 'Done [0-9]* runs' $(FUZZ)/$$f.log), nothing found"; \
 	    else tail -40 $(FUZZ)/$$f.log; echo "fuzz $$f: FOUND A FAULT"; exit 1; fi; \
 	done
+
+# The web version, built with Debian's Emscripten. Its libraries are built once from
+# Debian's sources (build/webdeps); the pictures and sounds are made by a native build's
+# tools, from the same resources as the native program.
+web: release
+	$(MAKE) --no-print-directory web-build HOST_TOOLS=$(RELEASE)/tools
+
+web-build:
+	$(EMENV) cmake/web-deps.sh build/webdeps
+	$(EMENV) emcmake cmake -S . -B build/web-build -DCMAKE_BUILD_TYPE=Release \
+	    -DZEPHTOR_WEB_DEPS=$(CURDIR)/build/webdeps/prefix -DZEPHTOR_HOST_TOOLS=$(CURDIR)/$(HOST_TOOLS) \
+	    -DZEPHTOR_WEB_OUT=$(CURDIR)/$(WEB) > /dev/null
+	$(EMENV) cmake --build build/web-build -j$(JOBS)
+
+serve-web:
+	@test -f $(WEB)/index.html || $(MAKE) --no-print-directory web
+	node tests/web/serve.mjs $(WEB) $(PORT)
+
+bench-web: web
+	cd tests/web && npm ci --no-audit --no-fund --silent
+	node tests/web/bench.mjs $(WEB)
 
 bench: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DZEPHTOR_BENCH=ON

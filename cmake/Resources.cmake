@@ -3,6 +3,11 @@
 
 find_program(WINDRES NAMES x86_64-w64-mingw32-windres windres REQUIRED)
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+# The build-time tools: this build's own, or a native build's when this one is for a browser.
+if(NOT DEFINED ZEPHTOR_BMPCONV)
+  set(ZEPHTOR_BMPCONV bmpconv)
+  set(ZEPHTOR_TONE tone)
+endif()
 
 # zephtor_svg_bitmap(<out-var> <svg> <bmp> <width> <height> <depth>)
 # Pictures are rendered again when the shared pieces they use change: the caller names
@@ -12,8 +17,8 @@ function(zephtor_svg_bitmap out svg bmp width height depth)
   add_custom_command(
     OUTPUT ${bmp}
     COMMAND ${RSVG_CONVERT} --width=${width} --height=${height} --keep-aspect-ratio=false ${svg} -o ${png}
-    COMMAND bmpconv bitmap ${png} ${bmp} ${depth}
-    DEPENDS ${svg} bmpconv ${ZEPHTOR_SHARED_ART}
+    COMMAND ${ZEPHTOR_BMPCONV} bitmap ${png} ${bmp} ${depth}
+    DEPENDS ${svg} ${ZEPHTOR_BMPCONV} ${ZEPHTOR_SHARED_ART}
     COMMENT "Rendering ${bmp} (${width} x ${height}, ${depth} bits)"
     VERBATIM)
   set(${out} ${${out}} ${bmp} PARENT_SCOPE)
@@ -25,8 +30,8 @@ function(zephtor_svg_icon out svg ico)
     OUTPUT ${ico}
     COMMAND ${RSVG_CONVERT} --width=32 --height=32 ${svg} -o ${ico}.32.png
     COMMAND ${RSVG_CONVERT} --width=16 --height=16 ${svg} -o ${ico}.16.png
-    COMMAND bmpconv icon ${ico} ${ico}.32.png ${ico}.16.png
-    DEPENDS ${svg} bmpconv
+    COMMAND ${ZEPHTOR_BMPCONV} icon ${ico} ${ico}.32.png ${ico}.16.png
+    DEPENDS ${svg} ${ZEPHTOR_BMPCONV}
     COMMENT "Rendering ${ico}"
     VERBATIM)
   set(${out} ${${out}} ${ico} PARENT_SCOPE)
@@ -39,8 +44,8 @@ function(zephtor_svg_icon_sized out svg ico size depth)
   add_custom_command(
     OUTPUT ${ico}
     COMMAND ${RSVG_CONVERT} --width=${size} --height=${size} --keep-aspect-ratio=false ${svg} -o ${ico}.png
-    COMMAND bmpconv icon ${ico} --depth ${depth} ${ico}.png
-    DEPENDS ${svg} bmpconv ${ZEPHTOR_SHARED_ART}
+    COMMAND ${ZEPHTOR_BMPCONV} icon ${ico} --depth ${depth} ${ico}.png
+    DEPENDS ${svg} ${ZEPHTOR_BMPCONV} ${ZEPHTOR_SHARED_ART}
     COMMENT "Rendering ${ico} (${size} x ${size}, ${depth} bits)"
     VERBATIM)
   set(${out} ${${out}} ${ico} PARENT_SCOPE)
@@ -82,15 +87,29 @@ function(zephtor_embed_resources target rc)
     COMMENT "Compiling resources ${name}.rc"
     VERBATIM)
   set(asm ${CMAKE_CURRENT_BINARY_DIR}/${name}_res.S)
-  file(WRITE ${asm}.in
-       "    .section .rodata\n"
-       "    .global platform_resource_image_begin\n"
-       "    .global platform_resource_image_end\n"
-       "    .balign 16\n"
-       "platform_resource_image_begin:\n"
-       "    .incbin \"${res}\"\n"
-       "platform_resource_image_end:\n"
-       "    .section .note.GNU-stack,\"\",@progbits\n")
+  if(EMSCRIPTEN)
+    # WebAssembly's objects keep data in named segments whose symbols have sizes.
+    file(WRITE ${asm}.in
+         "    .section .rodata.platform_resource_image,\"\",@\n"
+         "    .globl platform_resource_image_begin\n"
+         "    .globl platform_resource_image_end\n"
+         "    .p2align 4\n"
+         "platform_resource_image_begin:\n"
+         "    .incbin \"${res}\"\n"
+         "platform_resource_image_end:\n"
+         "    .size platform_resource_image_begin, platform_resource_image_end - platform_resource_image_begin\n"
+         "    .size platform_resource_image_end, 0\n")
+  else()
+    file(WRITE ${asm}.in
+         "    .section .rodata\n"
+         "    .global platform_resource_image_begin\n"
+         "    .global platform_resource_image_end\n"
+         "    .balign 16\n"
+         "platform_resource_image_begin:\n"
+         "    .incbin \"${res}\"\n"
+         "platform_resource_image_end:\n"
+         "    .section .note.GNU-stack,\"\",@progbits\n")
+  endif()
   configure_file(${asm}.in ${asm} COPYONLY)
   set_source_files_properties(${asm} PROPERTIES OBJECT_DEPENDS ${res})
   target_sources(${target} PRIVATE ${asm})
@@ -100,8 +119,8 @@ endfunction()
 function(zephtor_tone out wav frequency ms)
   add_custom_command(
     OUTPUT ${wav}
-    COMMAND tone ${wav} ${frequency} ${ms}
-    DEPENDS tone
+    COMMAND ${ZEPHTOR_TONE} ${wav} ${frequency} ${ms}
+    DEPENDS ${ZEPHTOR_TONE}
     COMMENT "Generating ${wav}"
     VERBATIM)
   set(${out} ${${out}} ${wav} PARENT_SCOPE)
@@ -112,8 +131,8 @@ endfunction()
 function(zephtor_morse_sounds out dir)
   add_custom_command(
     OUTPUT ${dir}/morse_sounds.rc
-    COMMAND tone --morse ${dir}
-    DEPENDS tone
+    COMMAND ${ZEPHTOR_TONE} --morse ${dir}
+    DEPENDS ${ZEPHTOR_TONE}
     COMMENT "Generating the Morse sounds"
     VERBATIM)
   set(${out} ${${out}} ${dir}/morse_sounds.rc PARENT_SCOPE)
