@@ -24,14 +24,19 @@ function(zephtor_svg_bitmap out svg bmp width height depth)
   set(${out} ${${out}} ${bmp} PARENT_SCOPE)
 endfunction()
 
-# zephtor_svg_icon(<out-var> <svg> <ico>): 32 and 16 pixel images.
+# zephtor_svg_icon(<out-var> <svg> <ico> [<svg16>]): 32 and 16 pixel images, the 16 pixel one
+# from <svg16> when a drawing too busy to shrink has a simpler one of its own.
 function(zephtor_svg_icon out svg ico)
+  set(small ${svg})
+  if(ARGC GREATER 3)
+    set(small ${ARGV3})
+  endif()
   add_custom_command(
     OUTPUT ${ico}
     COMMAND ${RSVG_CONVERT} --width=32 --height=32 ${svg} -o ${ico}.32.png
-    COMMAND ${RSVG_CONVERT} --width=16 --height=16 ${svg} -o ${ico}.16.png
+    COMMAND ${RSVG_CONVERT} --width=16 --height=16 ${small} -o ${ico}.16.png
     COMMAND ${ZEPHTOR_BMPCONV} icon ${ico} ${ico}.32.png ${ico}.16.png
-    DEPENDS ${svg} ${ZEPHTOR_BMPCONV}
+    DEPENDS ${svg} ${small} ${ZEPHTOR_BMPCONV}
     COMMENT "Rendering ${ico}"
     VERBATIM)
   set(${out} ${${out}} ${ico} PARENT_SCOPE)
