@@ -118,7 +118,9 @@ serve-web:
 
 bench-web: web
 	cd tests/web && npm ci --no-audit --no-fund --silent
-	node tests/web/bench.mjs $(WEB)
+	mkdir -p build/web-bench && cp bench/web/bare.html build/web-bench/
+	$(EMENV) emcc -O2 bench/web/bare.c -o build/web-bench/bare.js
+	node bench/web/web_bench.mjs $(WEB) build/web-bench
 
 bench: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DZEPHTOR_BENCH=ON

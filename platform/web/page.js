@@ -227,7 +227,10 @@
     // for a script that waits on the program.
     waitForEvent: (briefly) => new Promise((resolve) => {
       if (events.length) return resolve();
-      if (!performance.getEntriesByName("zephtor-home").length) performance.mark("zephtor-home");
+      if (!performance.getEntriesByName("zephtor-home").length) {
+        performance.mark("zephtor-home");
+        keepForOffline();
+      }
       state("waiting");
       wake = resolve;
       if (briefly) setTimeout(() => { if (wake === resolve) { wake = null; state("running"); resolve(); } }, 0);
@@ -263,8 +266,13 @@
     arguments: params.has("script") ? ["--script", "/script"] : [],
   };
 
+  // Once the program is up, so the worker's copies of its files don't compete with its
+  // start (and a browser's HTTP cache can serve them).
+  function keepForOffline() {
+    if ("serviceWorker" in navigator) navigator.serviceWorker.register("sw.js").catch(() => {});
+  }
+
   state("running");
   layout();
   listen();
-  if ("serviceWorker" in navigator) navigator.serviceWorker.register("sw.js").catch(() => {});
 })();

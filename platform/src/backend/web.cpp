@@ -58,6 +58,7 @@ public:
 
     bool WaitForInput() override {
         for (;;) {
+            PresentPending();
             if (driver_) {
                 auto result = driver_->Run(false);
                 if (result == ScriptDriver::Result::Input) return true;
@@ -68,18 +69,15 @@ public:
         }
     }
 
-    void Present(const Surface& screen) override {
-        SyncClipboard();
-        HWND foreground = ForegroundScreen();
-        web_present(screen.pixels.data(), screen.width, screen.height, DoneButtonTapPoint().has_value(),
-                    !foreground || foreground == ApplicationMainWindow());
-    }
+    // The browser shows the canvas only when the program waits, so the screen goes to the
+    // canvas then: start-up's many steps cost one copy, and every tap's repaint is seen.
+    void Present(const Surface&) override { presentPending_ = true; }
 
     // The page drops taps and typing while a sound plays, as the windowed program does; a
     // close stops the sound and is passed on.
     void PlaySamples(const std::vector<int16_t>& samples, int rate) override {
         if (rate <= 0 || samples.empty()) return;
-        Present(Framebuffer());
+        PresentPending();
         if (web_play(samples.data(), int(samples.size()), rate)) RequestHostClose();
     }
 
@@ -89,6 +87,16 @@ public:
     bool OpenHelp(const std::string& fileAndAnchor) override { return web_open_help(fileAndAnchor.c_str()); }
 
 private:
+    void PresentPending() {
+        if (!presentPending_) return;
+        presentPending_ = false;
+        SyncClipboard();
+        const Surface& screen = Framebuffer();
+        HWND foreground = ForegroundScreen();
+        web_present(screen.pixels.data(), screen.width, screen.height, DoneButtonTapPoint().has_value(),
+                    !foreground || foreground == ApplicationMainWindow());
+    }
+
     bool TakeEvents() {
         bool injected = false;
         int e[3];
@@ -144,6 +152,7 @@ private:
     }
 
     ScriptDriver* driver_;
+    bool presentPending_ = false;
     std::u16string copied_;
 };
 
