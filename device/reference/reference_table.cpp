@@ -36,8 +36,13 @@ int CALLBACK CompareListRows(LPARAM a, LPARAM b, LPARAM column) {
 void Fill(HWND list, const SortableTable& table) {
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     for (int i = 0; i < table.columnCount; ++i) {
-        LVCOLUMNW column{LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM, LVCFMT_LEFT, table.Width(i),
-                         const_cast<LPWSTR>(table.Header(i)), 0, i};
+        // Named members: the structure grew after the handheld's version of it.
+        LVCOLUMNW column{};
+        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        column.fmt = LVCFMT_LEFT;
+        column.cx = table.Width(i);
+        column.pszText = const_cast<LPWSTR>(table.Header(i));
+        column.iSubItem = i;
         SendMessageW(list, LVM_INSERTCOLUMNW, WPARAM(i), reinterpret_cast<LPARAM>(&column));
     }
     for (int row = 0; row < table.rowCount; ++row) {
