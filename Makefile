@@ -12,10 +12,13 @@
 #   make fuzz       build the libFuzzer targets with clang (build/fuzz)
 #   make fuzz-smoke run each fuzzer for FUZZ_SECONDS (3) from its corpus; part of make test
 #   make count      the size of the tests against the code, in non-blank lines
+#   make check-win32  compile device/ and setup/ against mingw-w64's Windows headers and
+#                   run windres over their resource scripts; part of make test
 
 PACKAGES := cmake g++ make pkg-config libsdl2-dev libfreetype-dev libpng-dev libgtest-dev \
-            libbenchmark-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra binutils-mingw-w64-x86-64 librsvg2-bin \
-            xvfb xauth xdotool x11-utils morse2ascii desktop-file-utils appstream clang
+            libbenchmark-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra binutils-mingw-w64-x86-64 \
+            g++-mingw-w64-x86-64-posix librsvg2-bin xvfb xauth xdotool x11-utils morse2ascii \
+            desktop-file-utils appstream clang
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 TEST := build/test
@@ -27,7 +30,7 @@ EVENTS ?= 1000000
 SEED ?= 1
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench deps release install uninstall dist update-screenshots clean count
+.PHONY: run test bench deps release install uninstall dist update-screenshots clean count check-win32
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -59,6 +62,13 @@ test: deps
 	cmake --build $(TEST) -j$(JOBS)
 	cd $(TEST) && ctest --output-on-failure --no-tests=error -j$(JOBS)
 	$(MAKE) --no-print-directory fuzz-smoke
+
+# The resource scripts name the built artwork, so the resources are made first (in the
+# test build, which make test shares).
+check-win32: deps
+	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPHTOR_SANITIZE=ON
+	cmake --build $(TEST) -j$(JOBS) --target zephtor_resources setup_resources appmgr_resources
+	platform/win32/check.sh $(TEST)
 
 soak: deps
 	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPHTOR_SANITIZE=ON
