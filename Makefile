@@ -16,11 +16,13 @@
 #                   form for node, build/web/cli/zephtor.js)
 #   make serve-web  serves build/web on http://localhost:8240/ (PORT=...)
 #   make bench-web  the web version's budgets, measured in headless Chromium
+#   make check-win32  compile device/ and setup/ against mingw-w64's Windows headers and
+#                   run windres over their resource scripts; part of make test
 
 PACKAGES := cmake g++ make pkg-config libsdl2-dev libfreetype-dev libpng-dev libgtest-dev \
-            libbenchmark-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra binutils-mingw-w64-x86-64 librsvg2-bin \
-            xvfb xauth xdotool x11-utils morse2ascii desktop-file-utils appstream clang \
-            emscripten dpkg-dev fonttools nodejs npm chromium
+            libbenchmark-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra binutils-mingw-w64-x86-64 \
+            g++-mingw-w64-x86-64-posix librsvg2-bin xvfb xauth xdotool x11-utils morse2ascii \
+            desktop-file-utils appstream clang emscripten dpkg-dev fonttools nodejs npm chromium
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 TEST := build/test
@@ -38,7 +40,7 @@ PORT ?= 8240
 EMENV := NODE_PATH=/usr/share/nodejs
 
 .PHONY: run test bench deps release install uninstall dist update-screenshots clean count web web-build \
-        serve-web bench-web
+        serve-web bench-web check-win32
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -72,6 +74,13 @@ test: deps
 	cd tests/web && npm ci --no-audit --no-fund --silent
 	cd $(TEST) && ctest --output-on-failure --no-tests=error -j$(JOBS)
 	$(MAKE) --no-print-directory fuzz-smoke
+
+# The resource scripts name the built artwork, so the resources are made first (in the
+# test build, which make test shares).
+check-win32: deps
+	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPHTOR_SANITIZE=ON
+	cmake --build $(TEST) -j$(JOBS) --target zephtor_resources setup_resources appmgr_resources
+	platform/win32/check.sh $(TEST)
 
 soak: deps
 	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPHTOR_SANITIZE=ON

@@ -22,25 +22,25 @@ struct BandColour {
 };
 
 const BandColour kBandColours[] = {
-    {u"Black", IDB_BAND_BLACK, 1, 0, u""},
-    {u"Brown", IDB_BAND_BROWN, 10, 0, u""},
-    {u"Red", IDB_BAND_RED, 100, 0, u""},
-    {u"Orange", IDB_BAND_ORANGE, 1000, 0, u""},
-    {u"Yellow", IDB_BAND_YELLOW, 10000, 0, u""},
-    {u"Green", IDB_BAND_GREEN, 100000, 0, u""},
-    {u"Blue", IDB_BAND_BLUE, 1000000, 0, u""},
-    {u"Violet", IDB_BAND_VIOLET, 10000000, 0, u""},
-    {u"Grey", IDB_BAND_GREY, 100000000, 0, u""},
-    {u"White", IDB_BAND_WHITE, 1000000000, 0, u""},
-    {u"Gold", IDB_BAND_GOLD, 0.1, 0.05, u"5%)"},
-    {u"Silver", IDB_BAND_SILVER, 0.01, 0.1, u"10%)"},
-    {u"None", IDB_BAND_NONE, 0, 0.2, u"20%)"},
+    {TEXT("Black"), IDB_BAND_BLACK, 1, 0, TEXT("")},
+    {TEXT("Brown"), IDB_BAND_BROWN, 10, 0, TEXT("")},
+    {TEXT("Red"), IDB_BAND_RED, 100, 0, TEXT("")},
+    {TEXT("Orange"), IDB_BAND_ORANGE, 1000, 0, TEXT("")},
+    {TEXT("Yellow"), IDB_BAND_YELLOW, 10000, 0, TEXT("")},
+    {TEXT("Green"), IDB_BAND_GREEN, 100000, 0, TEXT("")},
+    {TEXT("Blue"), IDB_BAND_BLUE, 1000000, 0, TEXT("")},
+    {TEXT("Violet"), IDB_BAND_VIOLET, 10000000, 0, TEXT("")},
+    {TEXT("Grey"), IDB_BAND_GREY, 100000000, 0, TEXT("")},
+    {TEXT("White"), IDB_BAND_WHITE, 1000000000, 0, TEXT("")},
+    {TEXT("Gold"), IDB_BAND_GOLD, 0.1, 0.05, TEXT("5%)")},
+    {TEXT("Silver"), IDB_BAND_SILVER, 0.01, 0.1, TEXT("10%)")},
+    {TEXT("None"), IDB_BAND_NONE, 0, 0.2, TEXT("20%)")},
 };
-const LPCWSTR kDigitItems[] = {u"Black", u"Brown", u"Red",    u"Orange", u"Yellow",
-                               u"Green", u"Blue",  u"Violet", u"Gray",   u"White"};
-const LPCWSTR kMultiplierItems[] = {u"Black", u"Brown",  u"Red",  u"Orange", u"Yellow", u"Green",
-                                    u"Blue",  u"Violet", u"Gray", u"White",  u"Gold",   u"Silver"};
-const LPCWSTR kToleranceItems[] = {u"Gold", u"Silver", u"None"};
+const LPCWSTR kDigitItems[] = {TEXT("Black"), TEXT("Brown"), TEXT("Red"),    TEXT("Orange"), TEXT("Yellow"),
+                               TEXT("Green"), TEXT("Blue"),  TEXT("Violet"), TEXT("Gray"),   TEXT("White")};
+const LPCWSTR kMultiplierItems[] = {TEXT("Black"), TEXT("Brown"),  TEXT("Red"),  TEXT("Orange"), TEXT("Yellow"), TEXT("Green"),
+                                    TEXT("Blue"),  TEXT("Violet"), TEXT("Gray"), TEXT("White"),  TEXT("Gold"),   TEXT("Silver")};
+const LPCWSTR kToleranceItems[] = {TEXT("Gold"), TEXT("Silver"), TEXT("None")};
 
 // Per band: its picture, its list (always the picture's id + 21), the list's items, and
 // the codes it may hold. An item's code is its index + first.
@@ -102,7 +102,7 @@ void UpdateResistanceText(HWND screen, const int (&codes)[4]) {
     std::snprintf(number, sizeof number, "%.2f", shown);
     Append(line, n, number);
     Append(line, n, prefix);
-    Append(line, n, u"Ohms (\u00B1 ");
+    Append(line, n, TEXT("Ohms (\u00B1 "));
     Append(line, n, tolerance.toleranceText);
     SetDlgItemTextW(screen, IDC_VALUE_LINE, line);
 

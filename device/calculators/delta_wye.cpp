@@ -1,6 +1,7 @@
 // Delta-wye transforms: three impedances in delta turned into the equivalent wye, or a wye
 // back into a delta. The direction says which side is typed and which is computed; the
 // computed side's fields are read-only.
+#include <windows.h>
 #include <aygshell.h>
 
 #include "calculators/calculators.h"
@@ -15,8 +16,8 @@ constexpr int kDeltaToWye = 1, kWyeToDelta = 2;
 int Direction = kDeltaToWye;
 
 // No zero test on either side.
-const FieldCheck kDelta[] = {{IDC_ZA, u"Za value", false}, {IDC_ZB, u"Zb value", false}, {IDC_ZC, u"Zc value", false}};
-const FieldCheck kWye[] = {{IDC_Z1, u"Z1 value", false}, {IDC_Z2, u"Z2 value", false}, {IDC_Z3, u"Z3 value", false}};
+const FieldCheck kDelta[] = {{IDC_ZA, TEXT("Za value"), false}, {IDC_ZB, TEXT("Zb value"), false}, {IDC_ZC, TEXT("Zc value"), false}};
+const FieldCheck kWye[] = {{IDC_Z1, TEXT("Z1 value"), false}, {IDC_Z2, TEXT("Z2 value"), false}, {IDC_Z3, TEXT("Z3 value"), false}};
 
 struct DirectionSetting {
     WCHAR buttonText[4];
@@ -28,7 +29,7 @@ struct DirectionSetting {
 // Each wye impedance sits at the corner where the two delta impedances of its product meet.
 // The sums are grouped as written: another grouping can change the last digit shown.
 const DirectionSetting kDirections[] = {
-    {u"-->", kDelta, kWye,
+    {TEXT("-->"), kDelta, kWye,
      [](const double (&z)[3], double (&out)[3]) {
          const double za = z[0], zb = z[1], zc = z[2];
          const double s = (zc + zb) + za;
@@ -36,7 +37,7 @@ const DirectionSetting kDirections[] = {
          out[1] = (zb * za) / s;
          out[2] = (zc * zb) / s;
      }},
-    {u"<--", kWye, kDelta,
+    {TEXT("<--"), kWye, kDelta,
      [](const double (&z)[3], double (&out)[3]) {
          const double z1 = z[0], z2 = z[1], z3 = z[2];
          const double p = ((z3 * z2) + (z3 * z1)) + (z2 * z1);
@@ -77,7 +78,7 @@ void Calculate(HWND dlg) {
     for (int i = 0; i < 3; ++i) {
         if (IsKnown(texts[i])) continue;
         ReportInputError(dlg, d.entered[i].id,
-                         u"You must enter all three values in order to calculate the transformation.");
+                         TEXT("You must enter all three values in order to calculate the transformation."));
         return;
     }
     double in[3], out[3];

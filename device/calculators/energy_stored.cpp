@@ -17,14 +17,14 @@ double Storage(const double (&v)[3]) { return (v[W] * 2) / (v[B] * v[B]); }
 double Drive(const double (&v)[3]) { return std::sqrt((v[W] * 2) / v[A]); }
 
 const FieldCheck kCapacitorFields[] = {
-    {IDC_CAPACITANCE, u"Capacitance", false}, {IDC_VOLTAGE, u"Voltage", false}, {IDC_ENERGY, u"Energy", false}};
+    {IDC_CAPACITANCE, TEXT("Capacitance"), false}, {IDC_VOLTAGE, TEXT("Voltage"), false}, {IDC_ENERGY, TEXT("Energy"), false}};
 const FieldCheck kInductorFields[] = {
-    {IDC_INDUCTANCE, u"Inductance", false}, {IDC_CURRENT, u"Current", false}, {IDC_ENERGY, u"Energy", false}};
+    {IDC_INDUCTANCE, TEXT("Inductance"), false}, {IDC_CURRENT, TEXT("Current"), false}, {IDC_ENERGY, TEXT("Energy"), false}};
 
 const ThreeFieldCalculator kCapacitor = {kCapacitorFields, {Storage, Drive, Energy}};
 const ThreeFieldCalculator kInductor = {kInductorFields, {Storage, Drive, Energy}};
 
-const LPCWSTR kTabs[] = {u"Capacitor", u"Inductor"};
+const LPCWSTR kTabs[] = {TEXT("Capacitor"), TEXT("Inductor")};
 const TabbedScreenTraits kTraits{&EnergyStored, kTabs, 2, kFlagsDone, false};
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace {
 enum { R, X, Z };
 
 const FieldCheck kFields[] = {
-    {IDC_RESISTANCE, u"Resistance", false}, {IDC_REACTANCE, u"Reactance", false}, {IDC_IMPEDANCE, u"Impedance", false}};
+    {IDC_RESISTANCE, TEXT("Resistance"), false}, {IDC_REACTANCE, TEXT("Reactance"), false}, {IDC_IMPEDANCE, TEXT("Impedance"), false}};
 
 // Z squared is R squared plus X squared.
 const ThreeFieldCalculator kSeries = {

@@ -1,5 +1,6 @@
 // Morse code encoder: a typed text is checked against the Morse table and played, one
 // sound per character, with the telegraph key shown while it plays.
+#include <windows.h>
 #include <mmsystem.h>
 
 #include "calculators/calculators.h"
@@ -19,8 +20,8 @@ void Encode(HWND dlg) {
     int length = int(GetDlgItemTextW(dlg, IDC_MORSE_TEXT, text, kTextLimit + 1));
     for (int i = 0; i < length; ++i) {
         if (MorseFor(text[i])) continue;
-        MessageBoxW(dlg, u"Only the characters 0-9, A-Z, space and the following are allowed:\n\" ' : , - ( ) . ?",
-                    u"Entry Error", MB_OK);
+        MessageBoxW(dlg, TEXT("Only the characters 0-9, A-Z, space and the following are allowed:\n\" ' : , - ( ) . ?"),
+                    TEXT("Entry Error"), MB_OK);
         break;
     }
     // Characters that are not allowed were reported once; the rest is still played.
@@ -46,7 +47,7 @@ INT_PTR CALLBACK MorseCodeProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
         if (LOWORD(wParam) == IDC_CLEAR) {
-            SetDlgItemTextW(dlg, IDC_MORSE_TEXT, u"");
+            SetDlgItemTextW(dlg, IDC_MORSE_TEXT, TEXT(""));
             return TRUE;
         }
         break;

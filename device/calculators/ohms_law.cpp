@@ -14,10 +14,10 @@ const int kFields[] = {IDC_CURRENT, IDC_VOLTAGE, IDC_RESISTANCE, IDC_POWER};
 
 // Checked in this order; none of the four may be the text 0.
 const FieldCheck kChecks[] = {
-    {IDC_CURRENT, u"Current", true},
-    {IDC_VOLTAGE, u"Voltage", true},
-    {IDC_RESISTANCE, u"Resistance", true},
-    {IDC_POWER, u"Power", true},
+    {IDC_CURRENT, TEXT("Current"), true},
+    {IDC_VOLTAGE, TEXT("Voltage"), true},
+    {IDC_RESISTANCE, TEXT("Resistance"), true},
+    {IDC_POWER, TEXT("Power"), true},
 };
 
 // Which two values are known, the two computed in the order they are written, and the

@@ -17,14 +17,14 @@ struct ComponentKind {
     Combination serial, parallel;
 };
 
-const ComponentKind kResistance{u" Ohms", Combination::Sum, Combination::ReciprocalOfSumOfReciprocals};
-const ComponentKind kCapacitance{u" Farads", Combination::ReciprocalOfSumOfReciprocals, Combination::Sum};
-const ComponentKind kInductance{u" Henrys", Combination::Sum, Combination::ReciprocalOfSumOfReciprocals};
+const ComponentKind kResistance{TEXT(" Ohms"), Combination::Sum, Combination::ReciprocalOfSumOfReciprocals};
+const ComponentKind kCapacitance{TEXT(" Farads"), Combination::ReciprocalOfSumOfReciprocals, Combination::Sum};
+const ComponentKind kInductance{TEXT(" Henrys"), Combination::Sum, Combination::ReciprocalOfSumOfReciprocals};
 
-const FieldCheck kNewValue{IDC_NEW_VALUE, u"value", false};
+const FieldCheck kNewValue{IDC_NEW_VALUE, TEXT("value"), false};
 
 void ReadEntry(HWND list, int index, FieldText& text) {
-    std::u16string entry(size_t(SendMessageW(list, LB_GETTEXTLEN, WPARAM(index), 0)) + 1, u'\0');
+    std::basic_string<WCHAR> entry(size_t(SendMessageW(list, LB_GETTEXTLEN, WPARAM(index), 0)) + 1, TEXT('\0'));
     SendMessageW(list, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(entry.data()));
     // An entry is read as a field is: its first 15 characters.
     int n = 0;
@@ -52,7 +52,7 @@ void AddValue(HWND page) {
     ReadField(page, IDC_NEW_VALUE, text);
     if (CheckFields(page, &kNewValue, 1, &text) && IsKnown(text) && ConvertNumber(text) > 0) {
         SendDlgItemMessageW(page, IDC_COMPONENTS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-        SetDlgItemTextW(page, IDC_NEW_VALUE, u"");
+        SetDlgItemTextW(page, IDC_NEW_VALUE, TEXT(""));
     }
     SetFocus(GetDlgItem(page, IDC_NEW_VALUE));
 }
@@ -63,21 +63,21 @@ void RemoveValue(HWND page) {
 }
 
 void ClearPage(HWND page) {
-    SetDlgItemTextW(page, IDC_NEW_VALUE, u"");
-    SetDlgItemTextW(page, IDC_COMBINED, u"");
+    SetDlgItemTextW(page, IDC_NEW_VALUE, TEXT(""));
+    SetDlgItemTextW(page, IDC_COMBINED, TEXT(""));
     SendDlgItemMessageW(page, IDC_COMPONENTS, LB_RESETCONTENT, 0, 0);
 }
 
 void Calculate(HWND page, const ComponentKind& kind) {
     HWND list = GetDlgItem(page, IDC_COMPONENTS);
     if (SendMessageW(list, LB_GETCOUNT, 0, 0) < 2) {
-        MessageBoxW(page, u"At least two values must be entered to calculate a result.", u"Error", MB_OK);
+        MessageBoxW(page, TEXT("At least two values must be entered to calculate a result."), TEXT("Error"), MB_OK);
         return;
     }
     bool serial = IsDlgButtonChecked(page, IDC_SERIAL) == BST_CHECKED;
     WCHAR number[kResultTextSize];
     FormatResult(Combine(list, serial ? kind.serial : kind.parallel), number);
-    SetDlgItemTextW(page, IDC_COMBINED, (std::u16string(number) + kind.unit).c_str());
+    SetDlgItemTextW(page, IDC_COMBINED, (std::basic_string<WCHAR>(number) + kind.unit).c_str());
 }
 
 INT_PTR ComponentPageMessage(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, const ComponentKind& kind) {
@@ -102,7 +102,7 @@ INT_PTR ComponentPageMessage(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, 
     return PageMessage(page, msg, wParam, lParam);
 }
 
-const LPCWSTR kTabs[] = {u"Resistance", u"Capacitance", u"Inductance"};
+const LPCWSTR kTabs[] = {TEXT("Resistance"), TEXT("Capacitance"), TEXT("Inductance")};
 const TabbedScreenTraits kTraits{&RciCalculator, kTabs, 3, kFlagsDone, false};
 
 }  // namespace

@@ -13,9 +13,9 @@ constexpr double TwoPi = 6.2831853072;
 enum { F, M, X };
 
 const FieldCheck kInductiveFields[] = {
-    {IDC_FREQUENCY, u"Frequency", false}, {IDC_INDUCTANCE, u"Inductance", false}, {IDC_REACTANCE, u"Reactance", false}};
+    {IDC_FREQUENCY, TEXT("Frequency"), false}, {IDC_INDUCTANCE, TEXT("Inductance"), false}, {IDC_REACTANCE, TEXT("Reactance"), false}};
 const FieldCheck kCapacitiveFields[] = {
-    {IDC_FREQUENCY, u"Frequency", false}, {IDC_CAPACITANCE, u"Capacitance", false}, {IDC_REACTANCE, u"Reactance", false}};
+    {IDC_FREQUENCY, TEXT("Frequency"), false}, {IDC_CAPACITANCE, TEXT("Capacitance"), false}, {IDC_REACTANCE, TEXT("Reactance"), false}};
 
 const ThreeFieldCalculator kInductive = {
     kInductiveFields,
@@ -31,7 +31,7 @@ const ThreeFieldCalculator kCapacitive = {
      [](const double (&v)[3]) { return 1 / ((v[M] * v[F]) * TwoPi); }},
 };
 
-const LPCWSTR kTabs[] = {u"Inductive", u"Capacitive"};
+const LPCWSTR kTabs[] = {TEXT("Inductive"), TEXT("Capacitive")};
 const TabbedScreenTraits kTraits{&Reactance, kTabs, 2, kFlagsDone, false};
 
 }  // namespace

@@ -16,7 +16,7 @@ enum { L, C, F };
 
 // ResonanceCase: the one empty field decides which formula runs.
 const FieldCheck kFields[] = {
-    {IDC_INDUCTANCE, u"Inductance", false}, {IDC_CAPACITANCE, u"Capacitance", false}, {IDC_FREQUENCY, u"Frequency", false}};
+    {IDC_INDUCTANCE, TEXT("Inductance"), false}, {IDC_CAPACITANCE, TEXT("Capacitance"), false}, {IDC_FREQUENCY, TEXT("Frequency"), false}};
 
 const ThreeFieldCalculator kResonance = {
     kFields,

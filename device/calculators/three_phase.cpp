@@ -1,6 +1,7 @@
 // Three-phase connections: the primary and secondary line voltages and the turns ratio of
 // a transformer bank whose windings are each connected in delta or in wye; any two give
 // the third. The connection chosen on each side decides the formulas and the pictures.
+#include <windows.h>
 #include <aygshell.h>
 
 #include <cmath>
@@ -16,9 +17,9 @@ namespace {
 enum { Ep, Es, N };
 
 // Checked in this order; zero is allowed everywhere.
-const FieldCheck kFields[] = {{IDC_PRIMARY_VOLTAGE, u"Primary Voltage", false},
-                             {IDC_SECONDARY_VOLTAGE, u"Secondary Voltage", false},
-                             {IDC_TURNS_RATIO, u"Turns Ratio", false}};
+const FieldCheck kFields[] = {{IDC_PRIMARY_VOLTAGE, TEXT("Primary Voltage"), false},
+                             {IDC_SECONDARY_VOLTAGE, TEXT("Secondary Voltage"), false},
+                             {IDC_TURNS_RATIO, TEXT("Turns Ratio"), false}};
 
 // Line and phase voltages of a wye differ by the square root of three.
 const double r3 = std::sqrt(3.0);
@@ -45,7 +46,7 @@ const ThreeFieldCalculator kWyeToDelta = {
 };
 
 // The texts of the two lists' items, in the order they are added.
-const WCHAR kConnectionNames[2][6] = {u"Delta", u"Wye"};
+const WCHAR kConnectionNames[2][6] = {TEXT("Delta"), TEXT("Wye")};
 
 struct Connection {
     WCHAR from[6], to[6];
@@ -54,13 +55,13 @@ struct Connection {
 };
 
 const Connection kConnections[] = {
-    {u"Delta", u"Wye", IDB_DELTA, IDB_WYE, &kDeltaToWye},
-    {u"Delta", u"Delta", IDB_DELTA, IDB_DELTA, &kLikeConnections},
-    {u"Wye", u"Delta", IDB_WYE, IDB_DELTA, &kWyeToDelta},
-    {u"Wye", u"Wye", IDB_WYE, IDB_WYE, &kLikeConnections},
+    {TEXT("Delta"), TEXT("Wye"), IDB_DELTA, IDB_WYE, &kDeltaToWye},
+    {TEXT("Delta"), TEXT("Delta"), IDB_DELTA, IDB_DELTA, &kLikeConnections},
+    {TEXT("Wye"), TEXT("Delta"), IDB_WYE, IDB_DELTA, &kWyeToDelta},
+    {TEXT("Wye"), TEXT("Wye"), IDB_WYE, IDB_WYE, &kLikeConnections},
 };
 // A list without a selection: no pictures, and the voltages go with the turns ratio.
-const Connection kNoConnection = {u"", u"", 0, 0, &kLikeConnections};
+const Connection kNoConnection = {TEXT(""), TEXT(""), 0, 0, &kLikeConnections};
 
 // The selected item's text, not the field's: the field may hold typed text, and while a
 // choice is being announced it still shows the item chosen before.
@@ -76,7 +77,7 @@ const Connection& SelectedConnection(HWND dlg) {
     SelectedItemText(dlg, IDC_FROM, from);
     SelectedItemText(dlg, IDC_TO, to);
     for (const Connection& c : kConnections)
-        if (std::u16string_view(c.from) == from && std::u16string_view(c.to) == to) return c;
+        if (std::basic_string_view<WCHAR>(c.from) == from && std::basic_string_view<WCHAR>(c.to) == to) return c;
     return kNoConnection;
 }
 

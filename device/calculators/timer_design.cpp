@@ -1,5 +1,6 @@
 // The 555 timer designer: the monostable and astable circuits, one per tab. Neither page
 // limits what may be typed, so small capacitances fit in farads.
+#include <windows.h>
 #include <aygshell.h>
 
 #include "calculators/calculators.h"
@@ -17,7 +18,7 @@ constexpr double kAstableFactor = 0.693;
 enum Monostable { Ra, C, T };
 const int kMonostableFields[] = {IDC_RA, IDC_CAPACITANCE, IDC_PULSE_TIME};
 // Only Ra is checked: C and T are read by the plain conversion, so 1e-4 is 0.0001 there.
-const FieldCheck kRaCheck{IDC_RA, u"Ra value", true};
+const FieldCheck kRaCheck{IDC_RA, TEXT("Ra value"), true};
 
 void CalculateMonostable(HWND page) {
     FieldText texts[3];
@@ -38,9 +39,9 @@ const int kAstableResults[] = {IDC_HIGH_TIME, IDC_LOW_TIME, IDC_FREQUENCY};
 // correct, and an infinite F would otherwise block every later calculation until Clear
 // threw away the user's resistors and capacitor too.
 const FieldCheck kAstableChecks[] = {
-    {IDC_R1, u"R1 value", true},
-    {IDC_R2, u"R2 value", true},
-    {IDC_CAPACITANCE, u"C value", true},
+    {IDC_R1, TEXT("R1 value"), true},
+    {IDC_R2, TEXT("R2 value"), true},
+    {IDC_CAPACITANCE, TEXT("C value"), true},
 };
 
 // No input needs to be filled in: an empty one counts as 0.
@@ -57,7 +58,7 @@ void CalculateAstable(HWND page) {
     SHSipPreference(MainWindow, SIP_DOWN);
 }
 
-const LPCWSTR kTabs[] = {u"Monostable", u"Astable"};
+const LPCWSTR kTabs[] = {TEXT("Monostable"), TEXT("Astable")};
 const TabbedScreenTraits kTraits{&TimerDesign, kTabs, 2, kFlagsDone, false};
 
 }  // namespace

@@ -7,11 +7,11 @@
 
 namespace {
 
-constexpr LPCWSTR kInputErrorCaption = u"Input Error";
-constexpr LPCWSTR kProblemWith = u"There is a problem with the ";
+constexpr LPCWSTR kInputErrorCaption = TEXT("Input Error");
+constexpr LPCWSTR kProblemWith = TEXT("There is a problem with the ");
 constexpr LPCWSTR kInvalidCharacters =
-    u" you entered.\n\nPlease check to be sure you only used the characters 0-9 and no more than one decimal point.";
-constexpr LPCWSTR kZeroRefused = u" you entered.\n\nYou cannot enter zero in this field.";
+    TEXT(" you entered.\n\nPlease check to be sure you only used the characters 0-9 and no more than one decimal point.");
+constexpr LPCWSTR kZeroRefused = TEXT(" you entered.\n\nYou cannot enter zero in this field.");
 
 // Builds "There is a problem with the <quantity><ending>".
 void ComposeMessage(LPCWSTR quantity, LPCWSTR ending, WCHAR (&out)[256]) {
@@ -26,13 +26,13 @@ void ComposeMessage(LPCWSTR quantity, LPCWSTR ending, WCHAR (&out)[256]) {
 bool IsValidNumberText(LPCWSTR text) {
     int points = 0;
     for (int i = 0; text[i]; ++i) {
-        if (text[i] == u'.') ++points;
-        else if (text[i] < u'0' || text[i] > u'9') return false;
+        if (text[i] == TEXT('.')) ++points;
+        else if (text[i] < TEXT('0') || text[i] > TEXT('9')) return false;
     }
     return points <= 1;
 }
 
-bool IsZeroText(LPCWSTR text) { return text[0] == u'0' && text[1] == 0; }
+bool IsZeroText(LPCWSTR text) { return text[0] == TEXT('0') && text[1] == 0; }
 
 bool IsKnown(LPCWSTR text) { return text[0] != 0; }
 
@@ -61,7 +61,7 @@ void WriteResult(HWND screen, int fieldId, double value) {
 void ReadField(HWND screen, int fieldId, FieldText& text) { GetDlgItemTextW(screen, fieldId, text, kFieldTextSize); }
 
 void ClearFields(HWND screen, const int* fieldIds, int count) {
-    for (int i = 0; i < count; ++i) SetDlgItemTextW(screen, fieldIds[i], u"");
+    for (int i = 0; i < count; ++i) SetDlgItemTextW(screen, fieldIds[i], TEXT(""));
 }
 
 void LimitFields(HWND screen, const int* fieldIds, int count, int limit) {
@@ -88,7 +88,7 @@ bool CheckFields(HWND screen, const FieldCheck* fields, int count, const FieldTe
 }
 
 void ReportWrongKnownValues(HWND screen) {
-    MessageBoxW(screen, u"You must enter two and only two known values", u"Error", MB_OK);
+    MessageBoxW(screen, TEXT("You must enter two and only two known values"), TEXT("Error"), MB_OK);
 }
 
 int SolveTwoOfThree(HWND screen, const FieldText (&texts)[3]) {

@@ -10,7 +10,7 @@
 
 namespace {
 
-const LPCWSTR kTabs[] = {u"Part Selection", u"Pinout", u"Function Table"};
+const LPCWSTR kTabs[] = {TEXT("Part Selection"), TEXT("Pinout"), TEXT("Function Table")};
 const TabbedScreenTraits kTraits{&ChipReference, kTabs, 3, kFlagsDoneSipDown, true};
 
 enum Page { PartSelection, Pinout, FunctionTable };
@@ -46,7 +46,7 @@ void ShowSelectedChip(HWND page) {
 
 void ChipTitleText(const ChipRecord& chip, WCHAR (&out)[kChipTitleSize]) {
     int n = 0;
-    for (LPCWSTR part : {static_cast<LPCWSTR>(chip.number), u" - ", static_cast<LPCWSTR>(chip.title)})
+    for (LPCWSTR part : {static_cast<LPCWSTR>(chip.number), TEXT(" - "), static_cast<LPCWSTR>(chip.title)})
         for (int i = 0; part[i] && n < kChipTitleSize - 1; ++i) out[n++] = part[i];
     out[n] = 0;
 }

@@ -1,5 +1,6 @@
 #include "reference/reference_table.h"
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include <cstdlib>
@@ -16,7 +17,7 @@ namespace {
 // only the two rows and the column).
 const SortableTable* SortingTable = nullptr;
 
-WCHAR Folded(WCHAR c) { return c >= u'A' && c <= u'Z' ? WCHAR(c - u'A' + u'a') : c; }
+WCHAR Folded(WCHAR c) { return c >= TEXT('A') && c <= TEXT('Z') ? WCHAR(c - TEXT('A') + TEXT('a')) : c; }
 
 int CompareIgnoringCase(LPCWSTR a, LPCWSTR b) {
     for (;; ++a, ++b) {
@@ -35,8 +36,13 @@ int CALLBACK CompareListRows(LPARAM a, LPARAM b, LPARAM column) {
 void Fill(HWND list, const SortableTable& table) {
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     for (int i = 0; i < table.columnCount; ++i) {
-        LVCOLUMNW column{LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM, LVCFMT_LEFT, table.Width(i),
-                         const_cast<LPWSTR>(table.Header(i)), 0, i};
+        // Named members: the structure grew after the handheld's version of it.
+        LVCOLUMNW column{};
+        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        column.fmt = LVCFMT_LEFT;
+        column.cx = table.Width(i);
+        column.pszText = const_cast<LPWSTR>(table.Header(i));
+        column.iSubItem = i;
         SendMessageW(list, LVM_INSERTCOLUMNW, WPARAM(i), reinterpret_cast<LPARAM>(&column));
     }
     for (int row = 0; row < table.rowCount; ++row) {
@@ -75,22 +81,22 @@ void SortByColumn(HWND list, const SortableTable& table, int column) {
 double NumberKey(LPCWSTR text) {
     std::string number;
     size_t i = 0;
-    while (text[i] == u' ' || text[i] == u'\t') ++i;
-    if (text[i] == u'+' || text[i] == u'-') number.push_back(char(text[i++]));
+    while (text[i] == TEXT(' ') || text[i] == TEXT('\t')) ++i;
+    if (text[i] == TEXT('+') || text[i] == TEXT('-')) number.push_back(char(text[i++]));
     bool digits = false, point = false;
     for (;; ++i) {
-        if (text[i] >= u'0' && text[i] <= u'9') digits = true;
-        else if (text[i] == u'.' && !point) point = true;
+        if (text[i] >= TEXT('0') && text[i] <= TEXT('9')) digits = true;
+        else if (text[i] == TEXT('.') && !point) point = true;
         else break;
         number.push_back(char(text[i]));
     }
     if (!digits) return 0;
-    if ((text[i] == u'e' || text[i] == u'E')) {
+    if ((text[i] == TEXT('e') || text[i] == TEXT('E'))) {
         size_t j = i + 1;
         std::string exponent = "e";
-        if (text[j] == u'+' || text[j] == u'-') exponent.push_back(char(text[j++]));
-        if (text[j] >= u'0' && text[j] <= u'9') {
-            while (text[j] >= u'0' && text[j] <= u'9') exponent.push_back(char(text[j++]));
+        if (text[j] == TEXT('+') || text[j] == TEXT('-')) exponent.push_back(char(text[j++]));
+        if (text[j] >= TEXT('0') && text[j] <= TEXT('9')) {
+            while (text[j] >= TEXT('0') && text[j] <= TEXT('9')) exponent.push_back(char(text[j++]));
             number += exponent;
         }
     }

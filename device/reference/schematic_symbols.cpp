@@ -1,6 +1,7 @@
 // Schematic symbols: 144 circuit-diagram symbols as pictures over their names. Start-up
 // fills the list once, right after creating the screen, stepping its progress bar as it
 // goes; the screen itself only shows it, and a tap merely selects.
+#include <windows.h>
 #include <commctrl.h>
 
 #include "reference/reference.h"

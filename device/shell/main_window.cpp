@@ -1,5 +1,6 @@
 // The main window: the splash while start-up runs, the home view when no screen is
 // shown, the menu bar's commands, settings changes and the end of the program.
+#include <windows.h>
 #include <aygshell.h>
 #include <commctrl.h>
 
@@ -68,7 +69,7 @@ void Paint(HWND hwnd) {
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CREATE:
-        StartupProgressBar = CreateWindowExW(0, PROGRESS_CLASSW, u"ProgressBar", WS_CHILD | WS_VISIBLE | WS_BORDER, 20,
+        StartupProgressBar = CreateWindowExW(0, PROGRESS_CLASSW, TEXT("ProgressBar"), WS_CHILD | WS_VISIBLE | WS_BORDER, 20,
                                              24, 200, 14, hwnd, nullptr, Instance, nullptr);
         return 0;
     case WM_PAINT:

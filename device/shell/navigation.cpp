@@ -3,6 +3,7 @@
 // that ties a screen to its menu item, template and help topic.
 #include "shell/navigation.h"
 
+#include <windows.h>
 #include <aygshell.h>
 
 #include "resources/resource.h"
@@ -10,35 +11,35 @@
 
 // In menu order. A row names a plain screen's handle or a tabbed screen's record.
 const ScreenRow ScreenTable[] = {
-    {u"Tools", u"555 Timer Design", IDM_TIMER, IDD_TIMER, nullptr, &TimerDesign, u"Zephtor.htm#555Timer"},
-    {u"Tools", u"DC Ohm's Law", IDM_OHMS_LAW, IDD_OHMS_LAW, &OhmsLawScreen, nullptr, u"Zephtor.htm#DCOhmsLaw"},
-    {u"Tools", u"Delta <-> Wye Transforms", IDM_DELTA_WYE, IDD_DELTA_WYE, &DeltaWyeScreen, nullptr, u"Zephtor.htm#DWTransforms"},
-    {u"Tools", u"Energy Stored", IDM_ENERGY, IDD_ENERGY, nullptr, &EnergyStored, u"Zephtor.htm#EnergyStored"},
-    {u"Tools", u"Impedance", IDM_IMPEDANCE, IDD_IMPEDANCE, &ImpedanceScreen, nullptr, u"Zephtor.htm#Impedance"},
-    {u"Tools", u"Morse Code Encoder", IDM_MORSE, IDD_MORSE, &MorseScreen, nullptr, u"Zephtor.htm#MorseCode"},
-    {u"Tools", u"R/C/I Calculator", IDM_RCI, IDD_RCI, nullptr, &RciCalculator, u"Zephtor.htm#RCICalc"},
-    {u"Tools", u"Reactance", IDM_REACTANCE, IDD_REACTANCE, nullptr, &Reactance, u"Zephtor.htm#Reactance"},
-    {u"Tools", u"Resistor Color Code", IDM_COLOR_CODE, IDD_COLOR_CODE, &ColorCodeScreen, nullptr, u"Zephtor.htm#ResistorColorCode"},
-    {u"Tools", u"Resonance", IDM_RESONANCE, IDD_RESONANCE, &ResonanceScreen, nullptr, u"Zephtor.htm#Resonance"},
-    {u"Tools", u"Three-Phase Connections", IDM_THREE_PHASE, IDD_THREE_PHASE, &ThreePhaseScreen, nullptr, u"Zephtor.htm#ThreePhasePower"},
-    {u"Reference", u"7400 Series Logic Chips", IDM_CHIPS, IDD_CHIPS, nullptr, &ChipReference, u"Zephtor.htm#ChipReference"},
-    {u"Reference", u"Basic Op-Amp Circuits", IDM_OP_AMPS, IDD_OP_AMPS, &OpAmpsScreen, nullptr, u"Zephtor.htm#OpAmps"},
-    {u"Reference", u"Citizens Band Frequencies", IDM_CITIZENS_BAND, IDD_CITIZENS_BAND, &CitizensBandScreen, nullptr, u"Zephtor.htm#CitizensBand"},
-    {u"Reference", u"Common Connectors", IDM_CONNECTORS, IDD_CONNECTORS, &ConnectorsScreen, nullptr, u"Zephtor.htm#CommonConnectors"},
-    {u"Reference", u"Copper Wire Characteristics", IDM_COPPER_WIRE, IDD_COPPER_WIRE, &CopperWireScreen, nullptr, u"Zephtor.htm#CopperWire"},
-    {u"Reference", u"Dialectric Constants", IDM_DIELECTRIC, IDD_DIELECTRIC, &DielectricScreen, nullptr, u"Zephtor.htm#DialectricConstants"},
-    {u"Reference", u"K Factors For Attenuator Loss", IDM_K_FACTORS, IDD_K_FACTORS, &KFactorsScreen, nullptr, u"Zephtor.htm#KFactors"},
-    {u"Reference", u"Metal/Alloy Resistances", IDM_METALS, IDD_METALS, &MetalsScreen, nullptr, u"Zephtor.htm#MetalAlloyResistances"},
-    {u"Reference", u"Radio Frequency Spectrum", IDM_RF_SPECTRUM, IDD_RF_SPECTRUM, &RadioSpectrumScreen, nullptr, u"Zephtor.htm#RadioFrequencySpectrum"},
-    {u"Reference", u"Schematic Symbols", IDM_SYMBOLS, IDD_SYMBOLS, &SchematicSymbolsScreen, nullptr, u"Zephtor.htm#SchematicSymbols"},
-    {u"Reference", u"TV Channels", IDM_TV_CHANNELS, IDD_TV_CHANNELS, &TvChannelsScreen, nullptr, u"Zephtor.htm#TVChannels"},
-    {u"Help", u"About Zephtor", IDM_ABOUT, IDD_ABOUT, &AboutScreen, nullptr, nullptr},
+    {TEXT("Tools"), TEXT("555 Timer Design"), IDM_TIMER, IDD_TIMER, nullptr, &TimerDesign, TEXT("Zephtor.htm#555Timer")},
+    {TEXT("Tools"), TEXT("DC Ohm's Law"), IDM_OHMS_LAW, IDD_OHMS_LAW, &OhmsLawScreen, nullptr, TEXT("Zephtor.htm#DCOhmsLaw")},
+    {TEXT("Tools"), TEXT("Delta <-> Wye Transforms"), IDM_DELTA_WYE, IDD_DELTA_WYE, &DeltaWyeScreen, nullptr, TEXT("Zephtor.htm#DWTransforms")},
+    {TEXT("Tools"), TEXT("Energy Stored"), IDM_ENERGY, IDD_ENERGY, nullptr, &EnergyStored, TEXT("Zephtor.htm#EnergyStored")},
+    {TEXT("Tools"), TEXT("Impedance"), IDM_IMPEDANCE, IDD_IMPEDANCE, &ImpedanceScreen, nullptr, TEXT("Zephtor.htm#Impedance")},
+    {TEXT("Tools"), TEXT("Morse Code Encoder"), IDM_MORSE, IDD_MORSE, &MorseScreen, nullptr, TEXT("Zephtor.htm#MorseCode")},
+    {TEXT("Tools"), TEXT("R/C/I Calculator"), IDM_RCI, IDD_RCI, nullptr, &RciCalculator, TEXT("Zephtor.htm#RCICalc")},
+    {TEXT("Tools"), TEXT("Reactance"), IDM_REACTANCE, IDD_REACTANCE, nullptr, &Reactance, TEXT("Zephtor.htm#Reactance")},
+    {TEXT("Tools"), TEXT("Resistor Color Code"), IDM_COLOR_CODE, IDD_COLOR_CODE, &ColorCodeScreen, nullptr, TEXT("Zephtor.htm#ResistorColorCode")},
+    {TEXT("Tools"), TEXT("Resonance"), IDM_RESONANCE, IDD_RESONANCE, &ResonanceScreen, nullptr, TEXT("Zephtor.htm#Resonance")},
+    {TEXT("Tools"), TEXT("Three-Phase Connections"), IDM_THREE_PHASE, IDD_THREE_PHASE, &ThreePhaseScreen, nullptr, TEXT("Zephtor.htm#ThreePhasePower")},
+    {TEXT("Reference"), TEXT("7400 Series Logic Chips"), IDM_CHIPS, IDD_CHIPS, nullptr, &ChipReference, TEXT("Zephtor.htm#ChipReference")},
+    {TEXT("Reference"), TEXT("Basic Op-Amp Circuits"), IDM_OP_AMPS, IDD_OP_AMPS, &OpAmpsScreen, nullptr, TEXT("Zephtor.htm#OpAmps")},
+    {TEXT("Reference"), TEXT("Citizens Band Frequencies"), IDM_CITIZENS_BAND, IDD_CITIZENS_BAND, &CitizensBandScreen, nullptr, TEXT("Zephtor.htm#CitizensBand")},
+    {TEXT("Reference"), TEXT("Common Connectors"), IDM_CONNECTORS, IDD_CONNECTORS, &ConnectorsScreen, nullptr, TEXT("Zephtor.htm#CommonConnectors")},
+    {TEXT("Reference"), TEXT("Copper Wire Characteristics"), IDM_COPPER_WIRE, IDD_COPPER_WIRE, &CopperWireScreen, nullptr, TEXT("Zephtor.htm#CopperWire")},
+    {TEXT("Reference"), TEXT("Dialectric Constants"), IDM_DIELECTRIC, IDD_DIELECTRIC, &DielectricScreen, nullptr, TEXT("Zephtor.htm#DialectricConstants")},
+    {TEXT("Reference"), TEXT("K Factors For Attenuator Loss"), IDM_K_FACTORS, IDD_K_FACTORS, &KFactorsScreen, nullptr, TEXT("Zephtor.htm#KFactors")},
+    {TEXT("Reference"), TEXT("Metal/Alloy Resistances"), IDM_METALS, IDD_METALS, &MetalsScreen, nullptr, TEXT("Zephtor.htm#MetalAlloyResistances")},
+    {TEXT("Reference"), TEXT("Radio Frequency Spectrum"), IDM_RF_SPECTRUM, IDD_RF_SPECTRUM, &RadioSpectrumScreen, nullptr, TEXT("Zephtor.htm#RadioFrequencySpectrum")},
+    {TEXT("Reference"), TEXT("Schematic Symbols"), IDM_SYMBOLS, IDD_SYMBOLS, &SchematicSymbolsScreen, nullptr, TEXT("Zephtor.htm#SchematicSymbols")},
+    {TEXT("Reference"), TEXT("TV Channels"), IDM_TV_CHANNELS, IDD_TV_CHANNELS, &TvChannelsScreen, nullptr, TEXT("Zephtor.htm#TVChannels")},
+    {TEXT("Help"), TEXT("About Zephtor"), IDM_ABOUT, IDD_ABOUT, &AboutScreen, nullptr, nullptr},
 };
 const int ScreenTableSize = int(sizeof ScreenTable / sizeof ScreenTable[0]);
 
 namespace {
 
-constexpr LPCWSTR kHelpContents = u"Zephtor.htm#Main_Contents";
+constexpr LPCWSTR kHelpContents = TEXT("Zephtor.htm#Main_Contents");
 
 HWND ScreenOf(const ScreenRow& row) { return row.tabbed ? row.tabbed->Screen : *row.screen; }
 
@@ -63,7 +64,7 @@ void ShowHelp(LPCWSTR anchor) {
     for (; anchor[n] && n < 63; ++n) commandLine[n] = anchor[n];
     commandLine[n] = 0;
     PROCESS_INFORMATION process;
-    if (CreateProcessW(u"PegHelp.exe", commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, &process) ||
+    if (CreateProcessW(TEXT("PegHelp.exe"), commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, &process) ||
         GetLastError() != ERROR_FILE_NOT_FOUND)
         return;
     // Without this the help button would seem to do nothing at all.

@@ -1,6 +1,7 @@
 // What every screen shares: one look (a red bold title over a one-pixel rule) and one
 // set of reactions (Done returns to the home view; default processing is done on
 // behalf of the main window, so the screens behave as parts of one program).
+#include <windows.h>
 #include <aygshell.h>
 
 #include "resources/resource.h"
@@ -18,7 +19,7 @@ HFONT CreateScreenFont(LONG height, LONG weight) {
     font.lfWeight = weight;
     font.lfCharSet = 255;
     font.lfPitchAndFamily = 16;
-    const char16_t face[] = u"Tahoma";
+    const WCHAR face[] = TEXT("Tahoma");
     for (int i = 0; face[i]; ++i) font.lfFaceName[i] = face[i];
     return CreateFontIndirectW(&font);
 }

@@ -1,6 +1,7 @@
 // Start-up: from program entry to the message loop. The main window shows the splash
 // while every screen is built once, hidden, in a fixed order; the progress bar moves
 // 20 times by 5 on the way; then the menu bar, the home view and the message loop.
+#include <windows.h>
 #include <aygshell.h>
 #include <commctrl.h>
 

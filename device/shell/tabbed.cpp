@@ -1,6 +1,7 @@
 // Tabbed screens: a screen whose body is a tab control, and the pages laid under its
 // tabs. Exactly one page shows at a time; CurrentPage remembers which, so the screen
 // comes back on the tab where the user left it.
+#include <windows.h>
 #include <aygshell.h>
 #include <commctrl.h>
 

@@ -5,11 +5,11 @@
 const int CircuitCount = 6;
 
 const CircuitRecord CircuitTable[] = {
-    {u"Adding, Subtracting And Scaling Amplifier", 248},
-    {u"Differential Input Amplifier", 244},
-    {u"Differentiating Input Amplifier", 245},
-    {u"Inverting Amplifier", 246},
-    {u"Non-Inverting Amplifier", 247},
-    {u"Voltage Follower", 243},
+    {TEXT("Adding, Subtracting And Scaling Amplifier"), 248},
+    {TEXT("Differential Input Amplifier"), 244},
+    {TEXT("Differentiating Input Amplifier"), 245},
+    {TEXT("Inverting Amplifier"), 246},
+    {TEXT("Non-Inverting Amplifier"), 247},
+    {TEXT("Voltage Follower"), 243},
 };
 static_assert(sizeof CircuitTable / sizeof CircuitTable[0] == 6);

@@ -13,24 +13,24 @@ struct RfBandRecord {
 // Band 12 is shown without a name, hence the dashes. "Classification" and "Abbreviation"
 // hold names, not numbers, so they sort alphabetically.
 const RfBandRecord kRecords[] = {
-    {u"30 - 300 Hz", u"2", u"Extremely Low Frequencies", u"ELF"},
-    {u"300 - 3000 Hz", u"3", u"Voice Frequencies", u"VF"},
-    {u"3 - 30 kHz", u"4", u"Very Low Frequencies", u"VLF"},
-    {u"30 - 300 kHz", u"5", u"Low Frequencies", u"LF"},
-    {u"300 - 3000 kHz", u"6", u"Medium Frequencies", u"MF"},
-    {u"3 - 30 MHz", u"7", u"High Frequencies", u"HF"},
-    {u"30 - 300 MHz", u"8", u"Very High Frequencies", u"VHF"},
-    {u"300 - 3000 MHz", u"9", u"Ultra High Frequencies", u"UHF"},
-    {u"3 - 30 GHz", u"10", u"Super High Frequencies", u"SHF"},
-    {u"30 - 300 GHz", u"11", u"Extremely High Frequencies", u"EHF"},
-    {u"300 GHz - 3 THz", u"12", u"----------", u"---"},
+    {TEXT("30 - 300 Hz"), TEXT("2"), TEXT("Extremely Low Frequencies"), TEXT("ELF")},
+    {TEXT("300 - 3000 Hz"), TEXT("3"), TEXT("Voice Frequencies"), TEXT("VF")},
+    {TEXT("3 - 30 kHz"), TEXT("4"), TEXT("Very Low Frequencies"), TEXT("VLF")},
+    {TEXT("30 - 300 kHz"), TEXT("5"), TEXT("Low Frequencies"), TEXT("LF")},
+    {TEXT("300 - 3000 kHz"), TEXT("6"), TEXT("Medium Frequencies"), TEXT("MF")},
+    {TEXT("3 - 30 MHz"), TEXT("7"), TEXT("High Frequencies"), TEXT("HF")},
+    {TEXT("30 - 300 MHz"), TEXT("8"), TEXT("Very High Frequencies"), TEXT("VHF")},
+    {TEXT("300 - 3000 MHz"), TEXT("9"), TEXT("Ultra High Frequencies"), TEXT("UHF")},
+    {TEXT("3 - 30 GHz"), TEXT("10"), TEXT("Super High Frequencies"), TEXT("SHF")},
+    {TEXT("30 - 300 GHz"), TEXT("11"), TEXT("Extremely High Frequencies"), TEXT("EHF")},
+    {TEXT("300 GHz - 3 THz"), TEXT("12"), TEXT("----------"), TEXT("---")},
 };
 
 const ColumnSpec<16> kColumns[] = {
-    {u"Frequency", 100},
-    {u"Band No.", 70},
-    {u"Classification", 170},
-    {u"Abbreviation", 80},
+    {TEXT("Frequency"), 100},
+    {TEXT("Band No."), 70},
+    {TEXT("Classification"), 170},
+    {TEXT("Abbreviation"), 80},
 };
 
 SortState sort;
