@@ -62,6 +62,7 @@ for (let i = 0; i < 20; i++) {
     return shown.startTime - window.tappedAt;
   }));
 }
+console.log(delays.map((d) => d.toFixed(1)).join(" "));
 console.log(`tap to repaint: median ${median(delays).toFixed(2)} ms, worst ${Math.max(...delays).toFixed(2)} ms`
   + ` (budget one display frame, 16.7 ms)`);
 await browser.close();

@@ -70,10 +70,15 @@
     return [Math.max(0, Math.min(WIDTH - 1, x)), Math.max(0, Math.min(HEIGHT - 1, y))];
   }
 
-  // Browsers let sound start only after a person has touched the page.
-  function unlockAudio() {
+  // Opening the audio output takes long enough to hold up a repaint, so it is done once the
+  // program is up; browsers let it start only after a person has touched the page.
+  function prepareAudio() {
     const Context = window.AudioContext || window.webkitAudioContext;
     if (!audio && Context) audio = new Context();
+  }
+
+  function unlockAudio() {
+    if (!audio) prepareAudio();
     if (audio && audio.state === "suspended") audio.resume();
   }
 
@@ -165,12 +170,12 @@
   }
 
   function present(pixels, width, height, okShown, atHome) {
-    const rgba = image.data;
-    for (let i = 0; i < width * height * 4; i += 4) {
-      rgba[i] = pixels[i + 2];
-      rgba[i + 1] = pixels[i + 1];
-      rgba[i + 2] = pixels[i];
-      rgba[i + 3] = 255;
+    // 0x00RRGGBB pixels become the canvas's R, G, B, A bytes (little-endian words).
+    const from = new Uint32Array(pixels.buffer, pixels.byteOffset, width * height);
+    const to = new Uint32Array(image.data.buffer);
+    for (let i = 0; i < from.length; i++) {
+      const p = from[i];
+      to[i] = 0xFF000000 | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >>> 16) & 0xFF);
     }
     context.putImageData(image, 0, 0);
     performance.mark("zephtor-present");
@@ -229,7 +234,10 @@
       if (events.length) return resolve();
       if (!performance.getEntriesByName("zephtor-home").length) {
         performance.mark("zephtor-home");
-        keepForOffline();
+        setTimeout(() => {
+          prepareAudio();
+          keepForOffline();
+        }, 0);
       }
       state("waiting");
       wake = resolve;
