@@ -19,6 +19,7 @@
 #include "kernel/kernel.h"
 #include "kernel/utf.h"
 #include "shell/shell.h"
+#include "system/signals.h"
 
 namespace platform {
 namespace {
@@ -161,8 +162,11 @@ bool LineReader::Next(std::string& line, bool block) {
             scanned_ = 0;
             return true;
         }
-        pollfd p{fd_, POLLIN, 0};
-        if (!block && poll(&p, 1, 0) <= 0) return false;
+        // Waiting, a termination signal breaks off the wait for the caller to end the program.
+        pollfd p[] = {{fd_, POLLIN, 0}, {TerminationSignalFd(), POLLIN, 0}};
+        int ready = poll(p, block ? 2 : 1, block ? -1 : 0);
+        if (!block && ready <= 0) return false;
+        if (block && ((ready < 0 && errno == EINTR) || (ready > 0 && (p[1].revents & POLLIN)))) return false;
         char chunk[4096];
         ssize_t n = read(fd_, chunk, sizeof chunk);
         if (n < 0 && errno == EINTR) continue;
