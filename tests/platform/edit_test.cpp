@@ -172,7 +172,8 @@ TEST_F(EditTest, TextWiderThanTheFieldScrollsToKeepTheCaretInView) {
 }
 
 // A read-only field, set so by style or by message, refuses every edit but can be
-// selected and copied from; an upper-case field capitalises what it is given.
+// selected and copied from; an upper-case field capitalises what it is given, in any
+// alphabet.
 TEST_F(EditTest, ReadOnlyAndUpperCaseFields) {
     HWND upper = Edit(ES_UPPERCASE | ES_AUTOHSCROLL, 50, 100, 51);
     HWND readOnly = Edit(ES_READONLY | ES_AUTOHSCROLL, 80, 100, 52, u"abc1");
@@ -195,6 +196,10 @@ TEST_F(EditTest, ReadOnlyAndUpperCaseFields) {
     EXPECT_TRUE(SendMessageW(upper, EM_SETREADONLY, FALSE, 0));
     test::Type(u"C");
     EXPECT_EQ(test::TextOf(upper), u"ABC1KC");
+    // Every letter that has a capital: Latin, Greek, Cyrillic; ß has none of one letter.
+    SetWindowTextW(upper, u"");
+    test::Type(u"héllo ÿıſ ως ά ж ё ӏ ß");
+    EXPECT_EQ(test::TextOf(upper), u"HÉLLO ŸIS ΩΣ Ά Ж Ё Ӏ ß");
 }
 
 // Cut, copy and paste by control keys; copying nothing keeps the clipboard, a paste
