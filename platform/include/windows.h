@@ -501,6 +501,7 @@ struct PROCESS_INFORMATION {
 #define VK_RETURN 0x0D
 #define VK_SHIFT 0x10
 #define VK_CONTROL 0x11
+#define VK_MENU 0x12
 #define VK_ESCAPE 0x1B
 #define VK_SPACE 0x20
 #define VK_PRIOR 0x21
@@ -512,6 +513,7 @@ struct PROCESS_INFORMATION {
 #define VK_RIGHT 0x27
 #define VK_DOWN 0x28
 #define VK_DELETE 0x2E
+#define VK_F4 0x73
 #define VK_PACKET 0xE7
 
 // GDI

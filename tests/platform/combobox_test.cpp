@@ -1,8 +1,9 @@
-// The drop-down combo box: sorted items, choosing by tap and by message, the notification
-// coming before the field takes the chosen text, and the dropped list.
+// The drop-down combo box: sorted items, choosing by tap, by message and by key, the
+// notification coming before the field takes the chosen text, and the dropped list.
 #include <string>
 #include <vector>
 
+#include "controls/controls.h"
 #include "shell/shell.h"
 #include "support.h"
 
@@ -48,6 +49,13 @@ protected:
         } while (request.more);
     }
     static LRESULT Selected(HWND combo) { return SendMessageW(combo, CB_GETCURSEL, 0, 0); }
+    // The field's text as the parent saw it at each CBN_SELCHANGE.
+    static std::vector<std::u16string> Announced() {
+        std::vector<std::u16string> texts;
+        for (const Heard& h : heard)
+            if (h.code == CBN_SELCHANGE) texts.push_back(h.fieldText);
+        return texts;
+    }
     HWND parent = nullptr;
 };
 
@@ -59,13 +67,11 @@ TEST_F(ComboBoxTest, AChoiceIsAnnouncedBeforeTheFieldTakesTheItemsText) {
     SendMessageW(combo, CB_SETCURSEL, 0, 0);
     replyText = u"Grey";
     Choose(combo, 2);
-    ASSERT_EQ(heard.size(), 1u);
-    EXPECT_EQ(heard[0].code, CBN_SELCHANGE);
-    EXPECT_EQ(heard[0].fieldText, u"Black") << "the field still holds the old text during the notification";
+    EXPECT_EQ(Announced(), std::vector<std::u16string>{u"Black"}) << "the field holds the old text meanwhile";
     EXPECT_EQ(test::TextOf(combo), u"Gray") << "and the item's text replaces what the parent wrote";
     EXPECT_EQ(Selected(combo), 2);
     Choose(combo, 2);
-    EXPECT_EQ(heard.size(), 2u) << "choosing the selected item again is still a choice";
+    EXPECT_EQ(Announced().size(), 2u) << "choosing the selected item again is still a choice";
 }
 
 TEST_F(ComboBoxTest, AShortComboDropsSeveralRowsThatScrollAndATapOutsideClosesIt) {
@@ -84,9 +90,39 @@ TEST_F(ComboBoxTest, AShortComboDropsSeveralRowsThatScrollAndATapOutsideClosesIt
     test::TapAt(POINT{10, 200});
     EXPECT_FALSE(IsWindowVisible(list));
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_TRUE(heard.empty());
+    EXPECT_TRUE(Announced().empty());
     Choose(combo, 11);  // scrolled into view first
     EXPECT_EQ(test::TextOf(combo), u"Silver");
+}
+
+// Win32's default keyboard, the focus in the field (a tap on the arrow gives it): Down and
+// Up choose, announced, and stop at the ends; F4 and Alt+Down drop the list and close it
+// on the highlighted item, Enter chooses it, Escape closes the list without a choice.
+TEST_F(ComboBoxTest, TheKeysChooseAndDropTheListAsWin32s) {
+    HWND combo = Combo(0, {u"Black", u"Brown", u"Red"});
+    RECT box;
+    GetWindowRect(combo, &box);
+    test::TapAt(POINT{box.right - 5, (box.top + box.bottom) / 2});
+    EXPECT_EQ(GetParent(GetFocus()), combo);
+    const struct {
+        std::vector<UINT> keys;  // pressed together
+        const char16_t* text;
+        bool dropped;
+    } steps[] = {
+        {{VK_ESCAPE}, u"", false},        {{VK_UP}, u"Black", false},      {{VK_UP}, u"Black", false},
+        {{VK_DOWN}, u"Brown", false},     {{VK_F4}, u"Brown", true},       {{VK_DOWN}, u"Brown", true},
+        {{VK_ESCAPE}, u"Brown", false},   {{VK_MENU, VK_DOWN}, u"Brown", true}, {{VK_DOWN}, u"Brown", true},
+        {{VK_RETURN}, u"Red", false},     {{VK_DOWN}, u"Red", false},      {{VK_F4}, u"Red", true},
+        {{VK_UP}, u"Red", true},          {{VK_MENU, VK_UP}, u"Brown", false},
+    };
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        for (UINT vk : steps[i].keys) platform::InjectKey(vk, true);
+        for (UINT vk : steps[i].keys) platform::InjectKey(vk, false);
+        test::Pump();
+        EXPECT_EQ(test::TextOf(combo), steps[i].text) << i;
+        EXPECT_EQ(platform::DroppedComboBox() == combo, steps[i].dropped) << i;
+    }
+    EXPECT_EQ(Announced(), (std::vector<std::u16string>{u"", u"Black", u"Brown", u"Red"}));
 }
 
 }  // namespace

@@ -115,8 +115,21 @@ const std::map<std::string, UINT>& KeyNames() {
     static const std::map<std::string, UINT> names = {
         {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE}, {"Back", VK_BACK},   {"Delete", VK_DELETE}, {"Left", VK_LEFT},
         {"Right", VK_RIGHT},  {"Up", VK_UP},         {"Down", VK_DOWN},   {"Home", VK_HOME},     {"End", VK_END},
-        {"Tab", VK_TAB},      {"PageUp", VK_PRIOR},  {"PageDown", VK_NEXT}};
+        {"Tab", VK_TAB},      {"PageUp", VK_PRIOR},  {"PageDown", VK_NEXT}, {"F4", VK_F4}};
     return names;
+}
+
+// A key by name, or with Alt held ("Alt+Down"): pressed and released. Answers false for
+// a name it does not know.
+bool PressNamedKey(const std::string& name) {
+    bool alt = name.rfind("Alt+", 0) == 0;
+    auto it = KeyNames().find(alt ? name.substr(4) : name);
+    if (it == KeyNames().end()) return false;
+    if (alt) InjectKey(VK_MENU, true);
+    InjectKey(it->second, true);
+    InjectKey(it->second, false);
+    if (alt) InjectKey(VK_MENU, false);
+    return true;
 }
 
 void ListControls(std::ostream& out, HWND root) {
@@ -293,10 +306,7 @@ void ScriptDriver::Execute(const std::string& raw) {
         for (char16_t c : FromUtf8(rest)) InjectCharacter(c);
         injected_ = !rest.empty();
     } else if (cmd == "key" && words.size() == 1) {
-        auto it = KeyNames().find(words[0]);
-        if (it == KeyNames().end()) Fail("unknown key " + words[0]);
-        InjectKey(it->second, true);
-        InjectKey(it->second, false);
+        if (!PressNamedKey(words[0])) Fail("unknown key " + words[0]);
         injected_ = true;
     } else if (cmd == "select" && words.size() == 2) {
         QueueStepsOf(unsigned(id(0)), kMsgItemTapPoint, index(1, "N"), "item");

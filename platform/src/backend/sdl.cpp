@@ -42,6 +42,9 @@ UINT VirtualKeyFor(SDL_Keycode key) {
     case SDLK_RSHIFT: return VK_SHIFT;
     case SDLK_LCTRL:
     case SDLK_RCTRL: return VK_CONTROL;
+    case SDLK_LALT:
+    case SDLK_RALT: return VK_MENU;
+    case SDLK_F4: return VK_F4;
     default: return 0;
     }
 }
