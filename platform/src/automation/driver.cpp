@@ -244,6 +244,13 @@ void ScriptDriver::Tap(POINT screen) {
     SIZE size = ScreenSize();
     if (screen.x < 0 || screen.y < 0 || screen.x >= size.cx || screen.y >= size.cy)
         Fail("tap outside the screen");
+    // An open list would take a tap anywhere else only to close: the script is told.
+    if (HWND list = DroppedComboList()) {
+        RECT r;
+        GetWindowRect(list, &r);
+        if (!PtInRect(&r, screen))
+            Fail("the list of combo box " + std::to_string(short(Get(DroppedComboBox()).id)) + " is open and takes the tap");
+    }
     InjectStylusDown(screen);
     InjectStylusUp(screen);
     injected_ = true;

@@ -277,12 +277,17 @@ LRESULT CALLBACK ComboBoxProc(HWND combo, UINT msg, WPARAM wParam, LPARAM lParam
 
 }  // namespace
 
-HWND DroppedComboBox() {
+HWND DroppedComboList() {
     for (HWND h : TopLevelZOrder()) {
         const Window& w = Get(h);
-        if (w.cls->name == kDroppedListClass && (w.style & WS_VISIBLE)) return ComboOfList(h);
+        if (w.cls->name == kDroppedListClass && (w.style & WS_VISIBLE)) return h;
     }
     return nullptr;
+}
+
+HWND DroppedComboBox() {
+    HWND list = DroppedComboList();
+    return list ? ComboOfList(list) : nullptr;
 }
 
 void RegisterComboBoxClass() {
