@@ -1,8 +1,7 @@
 #!/bin/sh
 # A second start while a copy runs on the same display: the running copy comes to the
-# front (here: from unmapped to viewable), the second ends with code 0, one window stays.
-# Then SIGTERM, as a desktop sends at logout, ends the first at once with 128 + 15: a
-# program that asked first (setup asks before quitting) would still be running.
+# front (here: from unmapped to viewable), the second ends with code 0, one window stays;
+# then SIGTERM ends the first at once, asking nothing, with 128 + 15.
 #   second_start_test.sh PROGRAM [TITLE]   (run inside xvfb-run; TITLE: the host window's)
 set -u
 program=$1 title=${2:-Zephtor}

@@ -1,6 +1,7 @@
 // The drop-down combo box: sorted items, choosing by tap, by message and by key, the
 // notification coming before the field takes the chosen text, and the dropped list.
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "controls/controls.h"
@@ -17,7 +18,7 @@ std::vector<Heard> heard;
 const char16_t* replyText = nullptr;  // what the parent writes into the field on a change
 
 LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg != WM_COMMAND || LOWORD(wParam) != 1046) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg != WM_COMMAND || wParam != MAKEWPARAM(1046, CBN_SELCHANGE)) return DefWindowProcW(hwnd, msg, wParam, lParam);
     HWND combo = reinterpret_cast<HWND>(lParam);
     heard.push_back({HIWORD(wParam), test::TextOf(combo)});
     if (HIWORD(wParam) == CBN_SELCHANGE && replyText) SetWindowTextW(combo, replyText);
@@ -49,13 +50,6 @@ protected:
         } while (request.more);
     }
     static LRESULT Selected(HWND combo) { return SendMessageW(combo, CB_GETCURSEL, 0, 0); }
-    // The field's text as the parent saw it at each CBN_SELCHANGE.
-    static std::vector<std::u16string> Announced() {
-        std::vector<std::u16string> texts;
-        for (const Heard& h : heard)
-            if (h.code == CBN_SELCHANGE) texts.push_back(h.fieldText);
-        return texts;
-    }
     HWND parent = nullptr;
 };
 
@@ -67,11 +61,13 @@ TEST_F(ComboBoxTest, AChoiceIsAnnouncedBeforeTheFieldTakesTheItemsText) {
     SendMessageW(combo, CB_SETCURSEL, 0, 0);
     replyText = u"Grey";
     Choose(combo, 2);
-    EXPECT_EQ(Announced(), std::vector<std::u16string>{u"Black"}) << "the field holds the old text meanwhile";
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0].code, CBN_SELCHANGE);
+    EXPECT_EQ(heard[0].fieldText, u"Black") << "the field still holds the old text during the notification";
     EXPECT_EQ(test::TextOf(combo), u"Gray") << "and the item's text replaces what the parent wrote";
     EXPECT_EQ(Selected(combo), 2);
     Choose(combo, 2);
-    EXPECT_EQ(Announced().size(), 2u) << "choosing the selected item again is still a choice";
+    EXPECT_EQ(heard.size(), 2u) << "choosing the selected item again is still a choice";
 }
 
 TEST_F(ComboBoxTest, AShortComboDropsSeveralRowsThatScrollAndATapOutsideClosesIt) {
@@ -90,7 +86,7 @@ TEST_F(ComboBoxTest, AShortComboDropsSeveralRowsThatScrollAndATapOutsideClosesIt
     test::TapAt(POINT{10, 200});
     EXPECT_FALSE(IsWindowVisible(list));
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_TRUE(Announced().empty());
+    EXPECT_TRUE(heard.empty());
     Choose(combo, 11);  // scrolled into view first
     EXPECT_EQ(test::TextOf(combo), u"Silver");
 }
@@ -104,25 +100,25 @@ TEST_F(ComboBoxTest, TheKeysChooseAndDropTheListAsWin32s) {
     GetWindowRect(combo, &box);
     test::TapAt(POINT{box.right - 5, (box.top + box.bottom) / 2});
     EXPECT_EQ(GetParent(GetFocus()), combo);
-    const struct {
-        std::vector<UINT> keys;  // pressed together
-        const char16_t* text;
-        bool dropped;
-    } steps[] = {
-        {{VK_ESCAPE}, u"", false},        {{VK_UP}, u"Black", false},      {{VK_UP}, u"Black", false},
-        {{VK_DOWN}, u"Brown", false},     {{VK_F4}, u"Brown", true},       {{VK_DOWN}, u"Brown", true},
-        {{VK_ESCAPE}, u"Brown", false},   {{VK_MENU, VK_DOWN}, u"Brown", true}, {{VK_DOWN}, u"Brown", true},
-        {{VK_RETURN}, u"Red", false},     {{VK_DOWN}, u"Red", false},      {{VK_F4}, u"Red", true},
-        {{VK_UP}, u"Red", true},          {{VK_MENU, VK_UP}, u"Brown", false},
+    // The keys pressed together, then the field's text and whether the list is down.
+    const std::tuple<std::vector<UINT>, const char16_t*, bool> steps[] = {
+        {{VK_ESCAPE}, u"", false},      {{VK_UP}, u"Black", false},       {{VK_UP}, u"Black", false},
+        {{VK_DOWN}, u"Brown", false},   {{VK_F4}, u"Brown", true},        {{VK_DOWN}, u"Brown", true},
+        {{VK_ESCAPE}, u"Brown", false}, {{VK_MENU, VK_DOWN}, u"Brown", true}, {{VK_DOWN}, u"Brown", true},
+        {{VK_RETURN}, u"Red", false},   {{VK_F4}, u"Red", true},          {{VK_UP}, u"Red", true},
+        {{VK_MENU, VK_UP}, u"Brown", false},
     };
     for (size_t i = 0; i < std::size(steps); ++i) {
-        for (UINT vk : steps[i].keys) platform::InjectKey(vk, true);
-        for (UINT vk : steps[i].keys) platform::InjectKey(vk, false);
+        const auto& [keys, text, dropped] = steps[i];
+        for (UINT vk : keys) platform::InjectKey(vk, true);
+        for (UINT vk : keys) platform::InjectKey(vk, false);
         test::Pump();
-        EXPECT_EQ(test::TextOf(combo), steps[i].text) << i;
-        EXPECT_EQ(platform::DroppedComboBox() == combo, steps[i].dropped) << i;
+        EXPECT_EQ(test::TextOf(combo), text) << i;
+        EXPECT_EQ(platform::DroppedComboBox() == combo, dropped) << i;
     }
-    EXPECT_EQ(Announced(), (std::vector<std::u16string>{u"", u"Black", u"Brown", u"Red"}));
+    std::vector<std::u16string> announced;
+    for (const Heard& h : heard) announced.push_back(h.fieldText);
+    EXPECT_EQ(announced, (std::vector<std::u16string>{u"", u"Black", u"Brown", u"Red"}));
 }
 
 }  // namespace

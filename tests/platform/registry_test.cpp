@@ -9,39 +9,26 @@
 #include <fstream>
 #include <string>
 
-#include "kernel/utf.h"
 #include "system/registry.h"
 
 namespace {
 
 using platform::ParseRegistryText;
 using platform::Registry;
-using Bytes = std::vector<uint8_t>;
 
 std::string Text(const platform::RegistryValue& v) { return std::string(v.data.begin(), v.data.end() - 1); }
 
-// The file as regedit exports it: UTF-16LE after a byte-order mark.
-std::string Utf16File(const std::string& text) {
-    std::string out = "\xFF\xFE";
-    for (char16_t c : platform::FromUtf8(text)) out += {char(c & 0xFF), char(c >> 8)};
-    return out;
-}
+// The file as regedit exports it, UTF-16LE after a byte-order mark (on a little-endian host).
+std::string Utf16File(const std::u16string& text) { return {reinterpret_cast<const char*>(text.data()), text.size() * 2}; }
 
 TEST(Registry, EveryFormRegeditWrites) {
-    const std::string text =
-        "Windows Registry Editor Version 5.00\r\n"
+    const std::u16string text =
+        u"\uFEFFWindows Registry Editor Version 5.00\r\n"
         "\r\n"
-        "[HKEY_CURRENT_USER\\Environment]\r\n"
-        "\"Path\"=hex(2):25,00,48,00,4f,00,4d,00,45,00,25,00,00,00\r\n"
-        "\"Dirs\"=hex(7):61,00,00,00,\\\r\n"
-        "  c9,00,00,00,00,00\r\n"
-        "\"Big\"=hex(b):01,00,00,00,00,00,00,00\r\n"
-        "\"None\"=hex(0):\r\n"
-        "\"Gone\"=\"x\"\r\n"
-        "\"Gone\"=-\r\n"
-        "[HKEY_LOCAL_MACHINE\\Software\\Old\\Deeper]\r\n"
-        "@=\"y\"\r\n"
-        "[-HKEY_LOCAL_MACHINE\\Software\\Old]\r\n"
+        "[HKEY_CURRENT_USER\\Environment]\r\n\"Path\"=hex(2):25,00,48,00,4f,00,4d,00,45,00,25,00,00,00\r\n"
+        "\"Dirs\"=hex(7):61,00,00,00,\\\r\n  c9,00,00,00,00,00\r\n\"Big\"=hex(b):01,00,00,00,00,00,00,00\r\n"
+        "\"None\"=hex(0):\r\n\"Gone\"=\"x\"\r\n\"Gone\"=-\r\n"
+        "[HKEY_LOCAL_MACHINE\\Software\\Old\\Deeper]\r\n@=\"y\"\r\n[-HKEY_LOCAL_MACHINE\\Software\\Old]\r\n"
         "; the Application Manager\r\n"
         "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\CEAPPMGR.EXE]\r\n"
         "@=\"C:\\\\Program Files\\\\Sync \\\"Manager\\\"\\\\CeAppMgr.exe\"\r\n"
@@ -53,25 +40,20 @@ TEST(Registry, EveryFormRegeditWrites) {
     ASSERT_TRUE(ParseRegistryText(Utf16File(text), "a.reg", r, error)) << error;
     const auto& values = r.at("HKEY_LOCAL_MACHINE\\SOFTWARE\\MICROSOFT\\WINDOWS\\CURRENTVERSION\\APP PATHS\\CEAPPMGR.EXE");
     EXPECT_EQ(Text(values.at("")), "C:\\Program Files\\Sync \"Manager\"\\CeAppMgr.exe");
-    EXPECT_EQ(values.at("COUNT").data, (Bytes{42, 0, 0, 0}));
-    EXPECT_EQ(values.at("BLOB").data, (Bytes{1, 2, 255}));
+    EXPECT_EQ(values.at("COUNT").data, (std::vector<uint8_t>{42, 0, 0, 0}));
+    EXPECT_EQ(values.at("BLOB").data, (std::vector<uint8_t>{1, 2, 255}));
     // Typed strings come in the 8-bit text of the ...A functions; other types as written.
-    const auto& environment = r.at("HKEY_CURRENT_USER\\ENVIRONMENT");
-    EXPECT_EQ(environment.at("PATH").type, DWORD(REG_EXPAND_SZ));
-    EXPECT_EQ(Text(environment.at("PATH")), "%HOME%");
-    EXPECT_EQ(environment.at("DIRS").type, DWORD(REG_MULTI_SZ));
-    EXPECT_EQ(environment.at("DIRS").data, (Bytes{'a', 0, 0xC3, 0x89, 0, 0}));
-    EXPECT_EQ(environment.at("BIG").type, 0xBu);
-    EXPECT_EQ(environment.at("BIG").data.size(), 8u);
-    EXPECT_EQ(environment.at("NONE").type, 0u);
-    EXPECT_FALSE(environment.count("GONE"));
+    const std::map<std::string, platform::RegistryValue> environment = {
+        {"PATH", {REG_EXPAND_SZ, {'%', 'H', 'O', 'M', 'E', '%', 0}}}, {"DIRS", {REG_MULTI_SZ, {'a', 0, 0xC3, 0x89, 0, 0}}},
+        {"BIG", {0xB, {1, 0, 0, 0, 0, 0, 0, 0}}},                     {"NONE", {0, {}}}};
+    EXPECT_EQ(r.at("HKEY_CURRENT_USER\\ENVIRONMENT"), environment);
     EXPECT_FALSE(r.count("HKEY_LOCAL_MACHINE\\SOFTWARE\\OLD\\DEEPER"));
     // The 8-bit format keeps typed strings in 8 bits.
     Registry old;
     ASSERT_TRUE(ParseRegistryText("REGEDIT4\n[HKEY_CURRENT_USER\\x]\n\"a\"=\"b\"\n\"e\"=hex(2):41,00\n", "b.reg", old, error))
         << error;
     EXPECT_EQ(Text(old.at("HKEY_CURRENT_USER\\X").at("A")), "b");
-    EXPECT_EQ(old.at("HKEY_CURRENT_USER\\X").at("E").data, (Bytes{'A', 0}));
+    EXPECT_EQ(old.at("HKEY_CURRENT_USER\\X").at("E").data, (std::vector<uint8_t>{'A', 0}));
 }
 
 TEST(Registry, AMalformedLineIsNamedByFileAndLineAndLeavesNothing) {
@@ -79,7 +61,7 @@ TEST(Registry, AMalformedLineIsNamedByFileAndLineAndLeavesNothing) {
         {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\k]\n\"a\"=\"unterminated\n", 3}, {"REGEDIT4\n\n\"a\"=\"no key\"\n", 3},
         {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\k]\n@=dword:12\n", 3},       {"REGEDIT4\n[HKEY_LOCAL_MACHINE\\k\n", 2},
         {"REGEDIT4\n[-HKEY_LOCAL_MACHINE\\k]\n@=\"deleted\"\n", 3},     {"Not a registry\n", 1},
-        {Utf16File("Windows Registry Editor Version 5.00\r\n[HKEY_LOCAL_MACHINE\\k]\r\n@=hex(2x):00\r\n"), 3},
+        {Utf16File(u"\uFEFFWindows Registry Editor Version 5.00\r\n[HKEY_LOCAL_MACHINE\\k]\r\n@=hex(2x):00\r\n"), 3},
         {"", 0},
     };
     for (const auto& [text, line] : cases) {

@@ -1,11 +1,9 @@
 // Text between the program's UTF-16 and the host's UTF-8: exact round trips of valid
-// text, and U+FFFD for whatever is not valid in either form; capitals and small letters
-// that map back to each other.
+// text, and U+FFFD for whatever is not valid in either form.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "kernel/letter_case.h"
 #include "kernel/utf.h"
 
 namespace {
@@ -66,21 +64,6 @@ TEST(Utf, UnpairedSurrogatesInUtf16BecomeReplacementCharacters) {
     EXPECT_EQ(ToUtf8(std::u16string{u'a', char16_t(0xD800), u'b'}), "a\xEF\xBF\xBD" "b");
     EXPECT_EQ(ToUtf8(std::u16string{u'x', char16_t(0xD83D)}), "x\xEF\xBF\xBD");
     EXPECT_EQ(ToUtf8(std::u16string{char16_t(0xDE00), char16_t(0xD83D)}), "\xEF\xBF\xBD\xEF\xBF\xBD");
-}
-
-// Every capital is one, and lowers to a letter whose capital it is; a second small form
-// (ς, ſ) lowers as the usual one.
-TEST(LetterCase, CapitalsAndSmallLettersMapBack) {
-    for (int c = 0; c <= 0xFFFF; ++c) {
-        char16_t upper = platform::UpperCase(char16_t(c));
-        if (upper == c) continue;
-        char16_t lower = platform::LowerCase(upper);
-        EXPECT_NE(lower, upper) << c;
-        EXPECT_EQ(platform::UpperCase(lower), upper) << c;
-        EXPECT_EQ(platform::UpperCase(upper), upper) << c;
-    }
-    EXPECT_EQ(platform::LowerCase(u'Σ'), u'σ');
-    EXPECT_EQ(platform::LowerCase(u'S'), u's');
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 #!/bin/sh
 # Installing for a person, end to end, in a scratch HOME: the setup program hands over to
 # the Application Manager, which installs; the command it installed starts the program;
-# installing again asks and replaces; SIGTERM as the replacing starts ends the Application
-# Manager with 128 + 15 and a whole copy, old or new; a file outside the package is
-# refused; a target that cannot be written fails cleanly and leaves the installed copy as
-# it was.
+# installing again asks and replaces, and SIGTERM then ends it with 128 + 15 and a whole
+# copy; a file outside the package is refused; a target that cannot be written fails
+# cleanly and leaves the installed copy as it was.
 #   install_test.sh SETUP APPMGR ZEPHTOR HELPFILE ICON
 set -u
 setup=$1 appmgr=$2 zephtor=$3 help=$4 icon=$5
@@ -47,12 +46,9 @@ check "installing again asks, then replaces" \
 mkfifo "$scratch/commands"
 "$appmgr" --headless --script "$scratch/commands" "$package/setup.ini" > "$scratch/signalled" 2>&1 &
 exec 3> "$scratch/commands"
-i=0
-while ! grep -q 'is installed already' "$scratch/signalled" && [ $i -lt 200 ]; do sleep 0.1; i=$((i + 1)); done
+i=0; while ! grep -q 'is installed already' "$scratch/signalled" && [ $i -lt 200 ]; do sleep 0.1; i=$((i + 1)); done
 echo 'answer yes' >&3
-kill -TERM $!
-wait $!
-code=$?
+kill -TERM $!; wait $!; code=$?
 exec 3>&-
 check "a signal while installing ends it with 143, leaving a whole copy" \
   "[ $code = 143 ] && grep -qx 'exit 143' '$scratch/signalled' && cmp -s '$zephtor' '$data/zephtor/zephtor' && [ ! -e '$data/zephtor.new' ] && [ ! -e '$data/zephtor.old' ]"

@@ -2,9 +2,8 @@
 # Runs the setup program headless on SCRIPT from a folder of the script's choosing, with a
 # registry of its choosing, and compares what it printed (the scratch folder's path written
 # as SCRATCH), followed by its exit status, with EXPECTED. The script's first line says:
-#   # registry=appmgr|exported|expandable|longpath|nodefault|none|unreadable folder=PATH
-# exported: as regedit exports, in UTF-16 with values of other types under other keys;
-# expandable: the path typed hex(2); longpath: a path that leaves no room for setup.ini.
+#   # registry=appmgr|longpath|nodefault|none|unreadable folder=PATH
+# (longpath: an Application Manager's path that leaves no room for setup.ini)
 # PATH is made inside the scratch folder ("/" is the root itself; "LONG" a path too long to
 # pass on).
 #   run_setup_flow.sh PROGRAM SCRIPT EXPECTED
@@ -17,24 +16,14 @@ registry=${header#*registry=}; registry=${registry%% *}
 folder=${header#*folder=}
 
 key='[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\App Paths\CEAPPMGR.EXE]'
-appmgr='@="/opt/App Manager/zephtor-appmgr"'
 {
   printf 'Windows Registry Editor Version 5.00\r\n\r\n'
   case $registry in
-    appmgr) printf '%s\r\n%s\r\n' "$key" "$appmgr" ;;
-    exported)
-      printf '[HKEY_CURRENT_USER\\Environment]\r\n"Path"=hex(2):25,00,48,00,4f,00,4d,00,45,00,25,00,00,00\r\n'
-      printf '"Dirs"=hex(7):61,00,00,00,\\\r\n  00,00\r\n"Old"=-\r\n\r\n[-HKEY_CURRENT_USER\\Software\\Old]\r\n\r\n'
-      printf '%s\r\n%s\r\n"Size"=hex(b):00,01,00,00,00,00,00,00\r\n' "$key" "$appmgr" ;;
-    expandable) printf '%s\r\n@=hex(2):2f,00,6f,00,70,00,74,00,00,00\r\n' "$key" ;;
+    appmgr) printf '%s\r\n@="/opt/App Manager/zephtor-appmgr"\r\n' "$key" ;;
     longpath) printf '%s\r\n@="/opt/%0500d"\r\n' "$key" 0 ;;
     nodefault) printf '%s\r\n"Path"="/opt/App Manager"\r\n' "$key" ;;
   esac
 } > "$scratch/registry.reg"
-if [ "$registry" = exported ]; then
-  { printf '\377\376'; iconv -f UTF-8 -t UTF-16LE "$scratch/registry.reg"; } > "$scratch/utf16"
-  mv "$scratch/utf16" "$scratch/registry.reg"
-fi
 [ "$registry" = unreadable ] && rm "$scratch/registry.reg" && mkdir "$scratch/registry.reg"
 
 case $folder in
