@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <utility>
 
 namespace platform {
 namespace {
