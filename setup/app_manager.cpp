@@ -53,6 +53,16 @@ bool FindSetupFolder(char (&folder)[kPathSize]) {
     return true;
 }
 
+// Too long a command line is blamed on the Application Manager's path when that leaves
+// no room for even the shortest folder, else on the folder.
+bool RefuseTooLong(const char* appManager) {
+    char shortest[kPathSize];
+    if (!JoinInto(shortest, {"\"", appManager, "\" \"/setup.ini\""}))
+        return Refuse("The path of the Application Manager is too long for the command line that starts it. "
+                      "Setup cannot continue and will now exit.");
+    return Refuse(kFolderTooLong);
+}
+
 // A double quote in either name would end its argument early, and a cut command line
 // would name another file, so Setup stops rather than start the wrong thing.
 bool ComposeCommandLine(const char* appManager, const char* folder, char (&line)[kPathSize]) {
@@ -64,7 +74,7 @@ bool ComposeCommandLine(const char* appManager, const char* folder, char (&line)
                       "the Application Manager. Setup cannot continue and will now exit.");
     size_t length = std::strlen(folder);
     const char* separator = length > 0 && folder[length - 1] == '/' ? "" : "/";
-    if (!JoinInto(line, {"\"", appManager, "\" \"", folder, separator, "setup.ini\""})) return Refuse(kFolderTooLong);
+    if (!JoinInto(line, {"\"", appManager, "\" \"", folder, separator, "setup.ini\""})) return RefuseTooLong(appManager);
     return true;
 }
 

@@ -21,6 +21,31 @@ void ComposeMessage(LPCWSTR quantity, LPCWSTR ending, WCHAR (&out)[256]) {
     out[n] = 0;
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The length of the decimal number the text begins with: blanks, a sign, digits with at
+// most one point, and an exponent where digits follow its e. The standard conversion
+// alone would also read hexadecimal, inf and nan.
+int DecimalNumberLength(const char* text) {
+    int i = 0, digits = 0;
+    while (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')) ++i;
+    if (text[i] == '+' || text[i] == '-') ++i;
+    for (; IsDigit(text[i]); ++i) ++digits;
+    if (text[i] == '.')
+        for (++i; IsDigit(text[i]); ++i) ++digits;
+    if (digits == 0) return 0;
+    int end = i;
+    if (text[end] == 'e' || text[end] == 'E') {
+        ++end;
+        if (text[end] == '+' || text[end] == '-') ++end;
+        if (IsDigit(text[end])) {
+            while (IsDigit(text[end])) ++end;
+            i = end;
+        }
+    }
+    return i;
+}
+
 }  // namespace
 
 bool IsValidNumberText(LPCWSTR text) {
@@ -40,6 +65,7 @@ double ConvertNumber(LPCWSTR text) {
     char ascii[kFieldTextSize] = {0};
     // A character beyond ASCII ends the number; cut to 8 bits it could pass for a digit.
     for (int i = 0; i < kFieldTextSize - 1 && text[i]; ++i) ascii[i] = text[i] < 0x80 ? char(text[i]) : '?';
+    ascii[DecimalNumberLength(ascii)] = 0;
     return std::strtod(ascii, nullptr);
 }
 

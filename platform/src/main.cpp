@@ -16,6 +16,7 @@
 #include "gdi/gdi.h"
 #include "resources/resources.h"
 #include "system/process.h"
+#include "system/signals.h"
 #include "system/sound.h"
 
 namespace {
@@ -134,6 +135,19 @@ int OpenScript(const std::string& name, const std::string& file) {
     return fd;
 }
 
+// What every ending shares, the program's own or a signal's: the recording is completed
+// and the script told. Answers the exit code.
+int Finish(const std::string& name, platform::ScriptDriver* driver, int code) {
+    std::string unwritten = platform::FinishSoundRecording();
+    if (!unwritten.empty()) {
+        std::cerr << name << ": " << unwritten << "\n";
+        if (code == 0) code = 1;
+    }
+    if (driver) driver->PrintExit(code);
+    platform::SetBackend(nullptr);
+    return code;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -149,6 +163,7 @@ int main(int argc, char** argv) {
     if (kDesktopProgram) platform::UseDesktopScreen(options.desktop.cx, options.desktop.cy);
     std::unique_ptr<platform::LineReader> reader;
     std::unique_ptr<platform::ScriptDriver> driver;
+    platform::WatchTerminationSignals([&](int code) { Finish(name, driver.get(), code); });
     if (options.scripted) {
         reader = std::make_unique<platform::LineReader>(OpenScript(name, options.script));
         driver = std::make_unique<platform::ScriptDriver>(*reader, std::cout, std::cerr);
@@ -175,12 +190,5 @@ int main(int argc, char** argv) {
 #endif
     // As on the host, only the low eight bits of the program's code reach its parent.
     int code = WinMain(platform::ProgramModule(), nullptr, commandLine, SW_SHOW) & 0xFF;
-    std::string unwritten = platform::FinishSoundRecording();
-    if (!unwritten.empty()) {
-        std::cerr << name << ": " << unwritten << "\n";
-        if (code == 0) code = 1;
-    }
-    if (driver) driver->PrintExit(code);
-    platform::SetBackend(nullptr);
-    return code;
+    return Finish(name, driver.get(), code);
 }

@@ -36,9 +36,12 @@ TEST(Entry, ZeroKnownAndConversion) {
     EXPECT_DOUBLE_EQ(ConvertNumber(u"."), 0.0);
     EXPECT_DOUBLE_EQ(ConvertNumber(u"0.000001"), 0.000001);
     EXPECT_DOUBLE_EQ(ConvertNumber(u"123456789012345"), 123456789012345.0);
-    // Fields read unchecked: an exponent counts, and U+0131 must not pass for the digit 1.
-    EXPECT_DOUBLE_EQ(ConvertNumber(u"1e-4"), 0.0001);
-    EXPECT_DOUBLE_EQ(ConvertNumber(u"2\u0131"), 2.0);
+    // Fields read unchecked: a decimal number with its exponent counts, nothing else (no
+    // hexadecimal, inf or nan), and U+0131 must not pass for the digit 1.
+    const struct { const char16_t* text; double value; } unchecked[] = {
+        {u"1e-4", 0.0001}, {u" -2.5E+1x", -25}, {u"3e", 3}, {u"0x10", 0}, {u"inf", 0}, {u"-nan", 0}, {u"2\u0131", 2},
+    };
+    for (const auto& c : unchecked) EXPECT_DOUBLE_EQ(ConvertNumber(c.text), c.value) << std::u16string(c.text).size();
 }
 
 // Six decimals, no exponent however large; infinities and NaN have one spelling each.

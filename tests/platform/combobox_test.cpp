@@ -1,8 +1,10 @@
-// The drop-down combo box: sorted items, choosing by tap and by message, the notification
-// coming before the field takes the chosen text, and the dropped list.
+// The drop-down combo box: sorted items, choosing by tap, by message and by key, the
+// notification coming before the field takes the chosen text, and the dropped list.
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "controls/controls.h"
 #include "shell/shell.h"
 #include "support.h"
 
@@ -16,7 +18,7 @@ std::vector<Heard> heard;
 const char16_t* replyText = nullptr;  // what the parent writes into the field on a change
 
 LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg != WM_COMMAND || LOWORD(wParam) != 1046) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg != WM_COMMAND || wParam != MAKEWPARAM(1046, CBN_SELCHANGE)) return DefWindowProcW(hwnd, msg, wParam, lParam);
     HWND combo = reinterpret_cast<HWND>(lParam);
     heard.push_back({HIWORD(wParam), test::TextOf(combo)});
     if (HIWORD(wParam) == CBN_SELCHANGE && replyText) SetWindowTextW(combo, replyText);
@@ -87,6 +89,36 @@ TEST_F(ComboBoxTest, AShortComboDropsSeveralRowsThatScrollAndATapOutsideClosesIt
     EXPECT_TRUE(heard.empty());
     Choose(combo, 11);  // scrolled into view first
     EXPECT_EQ(test::TextOf(combo), u"Silver");
+}
+
+// Win32's default keyboard, the focus in the field (a tap on the arrow gives it): Down and
+// Up choose, announced, and stop at the ends; F4 and Alt+Down drop the list and close it
+// on the highlighted item, Enter chooses it, Escape closes the list without a choice.
+TEST_F(ComboBoxTest, TheKeysChooseAndDropTheListAsWin32s) {
+    HWND combo = Combo(0, {u"Black", u"Brown", u"Red"});
+    RECT box;
+    GetWindowRect(combo, &box);
+    test::TapAt(POINT{box.right - 5, (box.top + box.bottom) / 2});
+    EXPECT_EQ(GetParent(GetFocus()), combo);
+    // The keys pressed together, then the field's text and whether the list is down.
+    const std::tuple<std::vector<UINT>, const char16_t*, bool> steps[] = {
+        {{VK_ESCAPE}, u"", false},      {{VK_UP}, u"Black", false},       {{VK_UP}, u"Black", false},
+        {{VK_DOWN}, u"Brown", false},   {{VK_F4}, u"Brown", true},        {{VK_DOWN}, u"Brown", true},
+        {{VK_ESCAPE}, u"Brown", false}, {{VK_MENU, VK_DOWN}, u"Brown", true}, {{VK_DOWN}, u"Brown", true},
+        {{VK_RETURN}, u"Red", false},   {{VK_F4}, u"Red", true},          {{VK_UP}, u"Red", true},
+        {{VK_MENU, VK_UP}, u"Brown", false},
+    };
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        const auto& [keys, text, dropped] = steps[i];
+        for (UINT vk : keys) platform::InjectKey(vk, true);
+        for (UINT vk : keys) platform::InjectKey(vk, false);
+        test::Pump();
+        EXPECT_EQ(test::TextOf(combo), text) << i;
+        EXPECT_EQ(platform::DroppedComboBox() == combo, dropped) << i;
+    }
+    std::vector<std::u16string> announced;
+    for (const Heard& h : heard) announced.push_back(h.fieldText);
+    EXPECT_EQ(announced, (std::vector<std::u16string>{u"", u"Black", u"Brown", u"Red"}));
 }
 
 }  // namespace

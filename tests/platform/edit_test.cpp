@@ -172,7 +172,8 @@ TEST_F(EditTest, TextWiderThanTheFieldScrollsToKeepTheCaretInView) {
 }
 
 // A read-only field, set so by style or by message, refuses every edit but can be
-// selected and copied from; an upper-case field capitalises what it is given.
+// selected and copied from; an upper-case field capitalises what it is given, in any
+// alphabet.
 TEST_F(EditTest, ReadOnlyAndUpperCaseFields) {
     HWND upper = Edit(ES_UPPERCASE | ES_AUTOHSCROLL, 50, 100, 51);
     HWND readOnly = Edit(ES_READONLY | ES_AUTOHSCROLL, 80, 100, 52, u"abc1");
@@ -194,7 +195,8 @@ TEST_F(EditTest, ReadOnlyAndUpperCaseFields) {
     PressWith(VK_CONTROL, 'V');
     EXPECT_TRUE(SendMessageW(upper, EM_SETREADONLY, FALSE, 0));
     test::Type(u"C");
-    EXPECT_EQ(test::TextOf(upper), u"ABC1KC");
+    test::Type(u"héllo ÿıſ ως ά ж ё ӏ ß");  // ß has no capital of one letter
+    EXPECT_EQ(test::TextOf(upper), u"ABC1KCHÉLLO ŸIS ΩΣ Ά Ж Ё Ӏ ß");
 }
 
 // Cut, copy and paste by control keys; copying nothing keeps the clipboard, a paste

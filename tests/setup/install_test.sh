@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installing for a person, end to end, in a scratch HOME: the setup program hands over to
 # the Application Manager, which installs; the command it installed starts the program;
-# installing again asks and replaces; a file outside the package is refused; a target that
-# cannot be written fails cleanly and leaves the installed copy as it was.
+# installing again asks and replaces, and SIGTERM then ends it with 128 + 15 and a whole
+# copy; a file outside the package is refused; a target that cannot be written fails
+# cleanly and leaves the installed copy as it was.
 #   install_test.sh SETUP APPMGR ZEPHTOR HELPFILE ICON
 set -u
 setup=$1 appmgr=$2 zephtor=$3 help=$4 icon=$5
@@ -42,6 +43,16 @@ touch "$data/zephtor/left-behind"
 check "installing again asks, then replaces" \
   "grep -q 'is installed already' '$scratch/again' && grep -qx 'exit 0' '$scratch/again' && [ ! -e '$data/zephtor/left-behind' ]"
 
+mkfifo "$scratch/commands"
+"$appmgr" --headless --script "$scratch/commands" "$package/setup.ini" > "$scratch/signalled" 2>&1 &
+exec 3> "$scratch/commands"
+i=0; while ! grep -q 'is installed already' "$scratch/signalled" && [ $i -lt 200 ]; do sleep 0.1; i=$((i + 1)); done
+echo 'answer yes' >&3
+kill -TERM $!; wait $!; code=$?
+exec 3>&-
+check "a signal while installing ends it with 143, leaving a whole copy" \
+  "[ $code = 143 ] && grep -qx 'exit 143' '$scratch/signalled' && cmp -s '$zephtor' '$data/zephtor/zephtor' && [ ! -e '$data/zephtor.new' ] && [ ! -e '$data/zephtor.old' ]"
+
 sed 's|^Files = zephtor, |Files = zephtor, ../registry.reg, |' "$package/setup.ini" > "$package/outside.ini"
 "$appmgr" --headless --script "$scratch/ok" "$package/outside.ini" > "$scratch/outside" 2>&1
 check "a package naming a file outside its folder is refused" \
@@ -55,5 +66,5 @@ $as_nobody "$appmgr" --headless --script "$scratch/yes" "$package/setup.ini" > "
 check "a target that cannot be written fails with a message" \
   "grep -q 'could not be installed. Cannot' '$scratch/closed' && grep -qx 'exit 1' '$scratch/closed'"
 check "and the installed copy is as it was" "[ -e '$data/zephtor/kept' ] && cmp -s '$zephtor' '$data/zephtor/zephtor'"
-[ $failed = 0 ] || cat "$scratch/first" "$scratch/again" "$scratch/closed"
+[ $failed = 0 ] || cat "$scratch/first" "$scratch/again" "$scratch/signalled" "$scratch/closed"
 exit $failed

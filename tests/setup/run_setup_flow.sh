@@ -2,7 +2,8 @@
 # Runs the setup program headless on SCRIPT from a folder of the script's choosing, with a
 # registry of its choosing, and compares what it printed (the scratch folder's path written
 # as SCRATCH), followed by its exit status, with EXPECTED. The script's first line says:
-#   # registry=appmgr|nodefault|none|unreadable folder=PATH
+#   # registry=appmgr|longpath|nodefault|none|unreadable folder=PATH
+# (longpath: an Application Manager's path that leaves no room for setup.ini)
 # PATH is made inside the scratch folder ("/" is the root itself; "LONG" a path too long to
 # pass on).
 #   run_setup_flow.sh PROGRAM SCRIPT EXPECTED
@@ -19,6 +20,7 @@ key='[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\App Paths\CEA
   printf 'Windows Registry Editor Version 5.00\r\n\r\n'
   case $registry in
     appmgr) printf '%s\r\n@="/opt/App Manager/zephtor-appmgr"\r\n' "$key" ;;
+    longpath) printf '%s\r\n@="/opt/%0500d"\r\n' "$key" 0 ;;
     nodefault) printf '%s\r\n"Path"="/opt/App Manager"\r\n' "$key" ;;
   esac
 } > "$scratch/registry.reg"

@@ -19,6 +19,7 @@
 #include "kernel/kernel.h"
 #include "kernel/utf.h"
 #include "shell/shell.h"
+#include "system/signals.h"
 
 namespace platform {
 namespace {
@@ -114,8 +115,21 @@ const std::map<std::string, UINT>& KeyNames() {
     static const std::map<std::string, UINT> names = {
         {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE}, {"Back", VK_BACK},   {"Delete", VK_DELETE}, {"Left", VK_LEFT},
         {"Right", VK_RIGHT},  {"Up", VK_UP},         {"Down", VK_DOWN},   {"Home", VK_HOME},     {"End", VK_END},
-        {"Tab", VK_TAB},      {"PageUp", VK_PRIOR},  {"PageDown", VK_NEXT}};
+        {"Tab", VK_TAB},      {"PageUp", VK_PRIOR},  {"PageDown", VK_NEXT}, {"F4", VK_F4}};
     return names;
+}
+
+// A key by name, or with Alt held ("Alt+Down"): pressed and released. Answers false for
+// a name it does not know.
+bool PressNamedKey(const std::string& name) {
+    bool alt = name.rfind("Alt+", 0) == 0;
+    auto it = KeyNames().find(alt ? name.substr(4) : name);
+    if (it == KeyNames().end()) return false;
+    if (alt) InjectKey(VK_MENU, true);
+    InjectKey(it->second, true);
+    InjectKey(it->second, false);
+    if (alt) InjectKey(VK_MENU, false);
+    return true;
 }
 
 void ListControls(std::ostream& out, HWND root) {
@@ -161,8 +175,11 @@ bool LineReader::Next(std::string& line, bool block) {
             scanned_ = 0;
             return true;
         }
-        pollfd p{fd_, POLLIN, 0};
-        if (!block && poll(&p, 1, 0) <= 0) return false;
+        // Waiting, a termination signal breaks off the wait for the caller to end the program.
+        pollfd p[] = {{fd_, POLLIN, 0}, {TerminationSignalFd(), POLLIN, 0}};
+        int ready = poll(p, block ? 2 : 1, block ? -1 : 0);
+        if (!block && ready <= 0) return false;
+        if (block && ((ready < 0 && errno == EINTR) || (ready > 0 && (p[1].revents & POLLIN)))) return false;
         char chunk[4096];
         ssize_t n = read(fd_, chunk, sizeof chunk);
         if (n < 0 && errno == EINTR) continue;
@@ -227,6 +244,13 @@ void ScriptDriver::Tap(POINT screen) {
     SIZE size = ScreenSize();
     if (screen.x < 0 || screen.y < 0 || screen.x >= size.cx || screen.y >= size.cy)
         Fail("tap outside the screen");
+    // An open list would take a tap anywhere else only to close: the script is told.
+    if (HWND list = DroppedComboList()) {
+        RECT r;
+        GetWindowRect(list, &r);
+        if (!PtInRect(&r, screen))
+            Fail("the list of combo box " + std::to_string(short(Get(DroppedComboBox()).id)) + " is open and takes the tap");
+    }
     InjectStylusDown(screen);
     InjectStylusUp(screen);
     injected_ = true;
@@ -289,10 +313,7 @@ void ScriptDriver::Execute(const std::string& raw) {
         for (char16_t c : FromUtf8(rest)) InjectCharacter(c);
         injected_ = !rest.empty();
     } else if (cmd == "key" && words.size() == 1) {
-        auto it = KeyNames().find(words[0]);
-        if (it == KeyNames().end()) Fail("unknown key " + words[0]);
-        InjectKey(it->second, true);
-        InjectKey(it->second, false);
+        if (!PressNamedKey(words[0])) Fail("unknown key " + words[0]);
         injected_ = true;
     } else if (cmd == "select" && words.size() == 2) {
         QueueStepsOf(unsigned(id(0)), kMsgItemTapPoint, index(1, "N"), "item");

@@ -15,8 +15,8 @@ namespace platform {
 class LineReader {
 public:
     explicit LineReader(int fd) : fd_(fd) {}
-    // A complete line, or nothing: at the end of the input, or (not blocking) when no
-    // complete line has arrived yet.
+    // A complete line, or nothing: at the end of the input, when (not blocking) no
+    // complete line has arrived yet, or when a termination signal broke off the wait.
     bool Next(std::string& line, bool block);
     bool AtEnd() const { return ended_ && buffer_.empty(); }
     int Fd() const { return fd_; }

@@ -13,6 +13,7 @@
 #include "kernel/kernel.h"
 #include "kernel/utf.h"
 #include "system/instance.h"
+#include "system/signals.h"
 
 namespace platform {
 namespace {
@@ -42,6 +43,9 @@ UINT VirtualKeyFor(SDL_Keycode key) {
     case SDLK_RSHIFT: return VK_SHIFT;
     case SDLK_LCTRL:
     case SDLK_RCTRL: return VK_CONTROL;
+    case SDLK_LALT:
+    case SDLK_RALT: return VK_MENU;
+    case SDLK_F4: return VK_F4;
     default: return 0;
     }
 }
@@ -79,6 +83,9 @@ std::string SdlBackend::Open() {
     if (!(sdl_ = OpenSdlLibrary(why))) return why;
     sdl_->SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     sdl_->SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // SDL would turn SIGINT and SIGTERM into a close, which a program may answer with a
+    // question; the platform ends the program on them itself.
+    sdl_->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (sdl_->SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return sdl_->SDL_GetError();
     SIZE screen = ScreenSize();
     window_ = sdl_->SDL_CreateWindow("Zephtor", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, screen.cx * scale_,
@@ -195,6 +202,7 @@ bool SdlBackend::Handle(const SDL_Event& e) {
 bool SdlBackend::WaitForInput() {
     PresentPending();
     for (;;) {
+        EndIfSignalled();
         ServeInstanceRequests();
         if (driver_) {
             auto result = driver_->Run(false);
@@ -268,6 +276,7 @@ void SdlBackend::PlaySamples(const std::vector<int16_t>& samples, int rate) {
         bool over = audio_ ? sdl_->SDL_GetQueuedAudioSize(audio_) == 0 || elapsed >= length + kAudioStallMs
                            : elapsed >= length;
         if (over) break;
+        EndIfSignalled();
         if ((close = PumpWhileBusy())) break;
         sdl_->SDL_Delay(5);
     }

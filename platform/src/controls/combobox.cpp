@@ -3,6 +3,11 @@
 // own, so that it may reach past the dialog the combo box sits in; while it is down it
 // holds the stylus, and a tap anywhere else closes it.
 //
+// The keyboard, as Win32's default combo box: with the focus in the field, Down and Up
+// choose the next and previous item; F4, Alt+Down and Alt+Up drop the list and close it
+// on the highlighted item. While it is down, Down and Up move the highlight, Enter
+// chooses the highlighted item and Escape closes the list without a choice.
+//
 // Choosing an item sends CBN_SELCHANGE before the text field takes the item's text, as
 // in Win32: a parent that reads the field while it handles the notification still sees
 // the old text, and a text it writes there then is replaced by the item's.
@@ -25,12 +30,18 @@ struct ComboState : ControlData {
     HWND field = nullptr;
     HWND list = nullptr;
     int listHeight = 0;  // what the template left below the field
+    int selectionWhenDropped = -1;
     bool settingField = false;
 };
+
+WNDPROC editProc = nullptr;  // the field's own procedure, under the keys the combo box takes
 
 ComboState& S(HWND hwnd) { return StateOf<ComboState>(hwnd); }
 HWND ComboOfList(HWND list) { return reinterpret_cast<HWND>(GetWindowLongPtrW(list, GWL_USERDATA)); }
 bool Dropped(HWND combo) { return IsWindowVisible(S(combo).list); }
+int ItemCount(HWND combo) { return int(SendMessageW(S(combo).list, LB_GETCOUNT, 0, 0)); }
+// The selected item; while the list is down, the highlighted one.
+int Highlighted(HWND combo) { return int(SendMessageW(S(combo).list, LB_GETCURSEL, 0, 0)); }
 
 int FieldHeight(HWND combo) { return ControlLineHeight(combo) + 6; }
 
@@ -41,10 +52,14 @@ RECT ArrowRect(HWND combo) {
     return r;
 }
 
+// Closed without a choice, the list leaves the selection as it was when it dropped,
+// whatever the keys highlighted meanwhile.
 void CloseList(HWND combo) {
+    auto& s = S(combo);
     if (!Dropped(combo)) return;
-    if (GetCapture() == S(combo).list) ReleaseCapture();
-    ShowWindow(S(combo).list, SW_HIDE);
+    if (GetCapture() == s.list) ReleaseCapture();
+    ShowWindow(s.list, SW_HIDE);
+    SendMessageW(s.list, LB_SETCURSEL, WPARAM(s.selectionWhenDropped), 0);
     InvalidateRect(combo, nullptr, TRUE);
 }
 
@@ -65,8 +80,8 @@ void DropList(HWND combo) {
         height = std::min(height, below);
     }
     SetWindowPos(s.list, HWND_TOP, box.left, top, box.right - box.left, height, SWP_NOACTIVATE);
-    LRESULT selected = SendMessageW(s.list, LB_GETCURSEL, 0, 0);
-    if (selected >= 0) SendMessageW(s.list, LB_SETCURSEL, WPARAM(selected), 0);
+    s.selectionWhenDropped = Highlighted(combo);
+    if (s.selectionWhenDropped >= 0) SendMessageW(s.list, LB_SETCURSEL, WPARAM(s.selectionWhenDropped), 0);
     ShowWindow(s.list, SW_SHOWNA);
     SetCapture(s.list);
     InvalidateRect(combo, nullptr, TRUE);
@@ -101,6 +116,46 @@ void Choose(HWND combo, int item) {
     if (IsWindow(combo)) SetFieldToItem(combo, item);
 }
 
+void ChooseHighlighted(HWND combo) {
+    int item = Highlighted(combo);
+    if (item >= 0) Choose(combo, item);
+    else CloseList(combo);
+}
+
+// The item `by` rows from the highlighted one, within the list (the first when none is);
+// -1 in an empty list.
+int ItemAfter(HWND combo, int by) {
+    int count = ItemCount(combo), at = Highlighted(combo);
+    if (count == 0) return -1;
+    return at < 0 ? 0 : std::clamp(at + by, 0, count - 1);
+}
+
+// Answers whether the key was the combo box's (see the top of the file).
+bool ComboKey(HWND combo, UINT vk) {
+    bool dropped = Dropped(combo);
+    bool arrow = vk == VK_DOWN || vk == VK_UP;
+    if (vk == VK_F4 || (arrow && GetKeyState(VK_MENU) < 0)) {
+        if (dropped) ChooseHighlighted(combo);
+        else DropList(combo);
+        return true;
+    }
+    if (arrow) {
+        int item = ItemAfter(combo, vk == VK_DOWN ? 1 : -1);
+        if (dropped) SendMessageW(S(combo).list, LB_SETCURSEL, WPARAM(item), 0);
+        else if (item != Highlighted(combo)) Choose(combo, item);
+        return true;
+    }
+    if (!dropped || (vk != VK_RETURN && vk != VK_ESCAPE)) return false;
+    if (vk == VK_RETURN) ChooseHighlighted(combo);
+    else CloseList(combo);
+    return true;
+}
+
+LRESULT CALLBACK FieldProc(HWND field, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_KEYDOWN && ComboKey(GetParent(field), UINT(wParam))) return 0;
+    return CallWindowProcW(editProc, field, msg, wParam, lParam);
+}
+
 LRESULT CALLBACK DroppedListProc(HWND list, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_LBUTTONDOWN) {
         HWND combo = ComboOfList(list);
@@ -126,6 +181,7 @@ void Create(HWND combo, const CREATESTRUCTW& cs) {
     s.field = CreateWindowExW(0, u"Edit", w.text.c_str(), WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 0, 0,
                               std::max(0, cs.cx - kArrowWidth + 1), field, combo,
                               reinterpret_cast<HMENU>(uintptr_t(kFieldId)), cs.hInstance, nullptr);
+    editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(s.field, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(FieldProc)));
     DWORD listStyle = WS_POPUP | WS_BORDER | LBS_NOINTEGRALHEIGHT | (w.style & WS_VSCROLL) | ((w.style & CBS_SORT) ? LBS_SORT : 0);
     s.list = CreateWindowExW(WS_EX_TOPMOST, kDroppedListClass, u"", listStyle, 0, 0, cs.cx, s.listHeight, nullptr,
                              nullptr, cs.hInstance, nullptr);
@@ -162,7 +218,7 @@ void ForwardFieldNotification(HWND combo, WORD code) {
 // Where a script taps to choose item N: the arrow first, then the item in the list.
 LRESULT ItemTapPoint(HWND combo, TapRequest* request) {
     auto& s = S(combo);
-    if (!request || request->index < 0 || request->index >= int(SendMessageW(s.list, LB_GETCOUNT, 0, 0))) return FALSE;
+    if (!request || request->index < 0 || request->index >= ItemCount(combo)) return FALSE;
     if (Dropped(combo)) return SendMessageW(s.list, kMsgItemTapPoint, 0, reinterpret_cast<LPARAM>(request));
     RECT arrow = ArrowRect(combo);
     POINT p{(arrow.left + arrow.right) / 2, (arrow.top + arrow.bottom) / 2};
@@ -186,6 +242,7 @@ LRESULT CALLBACK ComboBoxProc(HWND combo, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_PAINT: Paint(combo); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN:
+        SetFocus(combo);
         if (Dropped(combo)) CloseList(combo);
         else DropList(combo);
         return 0;
@@ -220,12 +277,17 @@ LRESULT CALLBACK ComboBoxProc(HWND combo, UINT msg, WPARAM wParam, LPARAM lParam
 
 }  // namespace
 
-HWND DroppedComboBox() {
+HWND DroppedComboList() {
     for (HWND h : TopLevelZOrder()) {
         const Window& w = Get(h);
-        if (w.cls->name == kDroppedListClass && (w.style & WS_VISIBLE)) return ComboOfList(h);
+        if (w.cls->name == kDroppedListClass && (w.style & WS_VISIBLE)) return h;
     }
     return nullptr;
+}
+
+HWND DroppedComboBox() {
+    HWND list = DroppedComboList();
+    return list ? ComboOfList(list) : nullptr;
 }
 
 void RegisterComboBoxClass() {

@@ -58,7 +58,9 @@ void RegisterButtonClass();
 void RegisterEditClass();
 void RegisterListBoxClass();
 void RegisterComboBoxClass();
-// The combo box whose list is dropped now, if any (the list takes the next tap).
+// The dropped list of a combo box, if one is down now (it takes the next tap), and the
+// combo box it belongs to.
+HWND DroppedComboList();
 HWND DroppedComboBox();
 
 // The list box's handling, which the combo box's dropped list shares, and the item

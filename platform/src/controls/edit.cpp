@@ -5,6 +5,7 @@
 
 #include "controls/controls.h"
 #include "controls/scrollbar.h"
+#include "kernel/letter_case.h"
 
 namespace platform {
 namespace {
@@ -137,8 +138,8 @@ void Changed(HWND hwnd) {
 std::u16string Filtered(HWND hwnd, std::u16string text) {
     DWORD style = Style(hwnd);
     for (auto& c : text) {
-        if ((style & ES_UPPERCASE) && c >= u'a' && c <= u'z') c = char16_t(c - u'a' + u'A');
-        if ((style & ES_LOWERCASE) && c >= u'A' && c <= u'Z') c = char16_t(c - u'A' + u'a');
+        if (style & ES_UPPERCASE) c = UpperCase(c);
+        if (style & ES_LOWERCASE) c = LowerCase(c);
     }
     if (style & ES_NUMBER) text.erase(std::remove_if(text.begin(), text.end(), [](char16_t c) { return c < u'0' || c > u'9'; }), text.end());
     return text;

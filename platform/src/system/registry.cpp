@@ -4,6 +4,7 @@
 // empty registry; a malformed one is reported with its name and line and reads as empty.
 #include "system/registry.h"
 
+#include "kernel/utf.h"
 #include "system/files.h"
 #include "system/process.h"
 
@@ -19,6 +20,8 @@
 namespace platform {
 namespace {
 
+constexpr char kVersion5Header[] = "Windows Registry Editor Version 5.00";
+
 std::string Upper(std::string s) {
     for (char& c : s)
         if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
@@ -29,6 +32,26 @@ std::string Trim(const std::string& s) {
     size_t a = s.find_first_not_of(" \t\r");
     size_t b = s.find_last_not_of(" \t\r");
     return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
+}
+
+bool IsHexDigits(const std::string& s) {
+    return !s.empty() && s.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
+}
+
+// UTF-16LE bytes as UTF-8; an odd last byte is half a character and stands for nothing.
+std::string FromUtf16Le(const uint8_t* bytes, size_t size) {
+    std::u16string wide;
+    for (size_t i = 0; i + 1 < size; i += 2) wide.push_back(char16_t(bytes[i] | bytes[i + 1] << 8));
+    return ToUtf8(wide);
+}
+
+// regedit writes version 5 files in UTF-16LE after a byte-order mark, REGEDIT4 ones in
+// 8 bits; from here on both are read as UTF-8.
+std::string Decoded(const std::string& file) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(file.data());
+    if (file.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) return FromUtf16Le(bytes + 2, file.size() - 2);
+    if (file.rfind("\xEF\xBB\xBF", 0) == 0) return file.substr(3);
+    return file;
 }
 
 // A quoted string from `at` (at the opening quote): \\ and \" are escapes. Answers the
@@ -49,14 +72,29 @@ bool ParseHexBytes(const std::string& text, std::vector<uint8_t>& out) {
     while (std::getline(in, byte, ',')) {
         byte = Trim(byte);
         if (byte.empty() && in.eof()) break;
-        if (byte.size() != 2 || !isxdigit(byte[0]) || !isxdigit(byte[1])) return false;
+        if (byte.size() != 2 || !IsHexDigits(byte)) return false;
         out.push_back(uint8_t(std::strtoul(byte.c_str(), nullptr, 16)));
     }
     return true;
 }
 
+// hex(N): the bytes of a value of type N, N in hexadecimal. A version 5 file writes the
+// text of the string types in UTF-16; it is kept in the 8-bit form the ...A functions
+// answer, as a quoted string is.
+bool ParseTypedData(const std::string& text, bool wide, RegistryValue& value) {
+    size_t close = text.find("):");
+    if (close == std::string::npos || close > 12 || !IsHexDigits(text.substr(4, close - 4))) return false;
+    value.type = DWORD(std::strtoul(text.substr(4, close - 4).c_str(), nullptr, 16));
+    if (!ParseHexBytes(text.substr(close + 2), value.data)) return false;
+    if (wide && (value.type == REG_SZ || value.type == REG_EXPAND_SZ || value.type == REG_MULTI_SZ)) {
+        std::string narrow = FromUtf16Le(value.data.data(), value.data.size());
+        value.data.assign(narrow.begin(), narrow.end());
+    }
+    return true;
+}
+
 // The data of a value line, after its '='.
-bool ParseData(const std::string& text, RegistryValue& value) {
+bool ParseData(const std::string& text, bool wide, RegistryValue& value) {
     if (!text.empty() && text[0] == '"') {
         std::string s;
         if (ReadQuoted(text, 0, s) != text.size()) return false;
@@ -67,7 +105,7 @@ bool ParseData(const std::string& text, RegistryValue& value) {
     }
     if (text.rfind("dword:", 0) == 0) {
         std::string digits = text.substr(6);
-        if (digits.size() != 8 || digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return false;
+        if (digits.size() != 8 || !IsHexDigits(digits)) return false;
         uint32_t v = uint32_t(std::strtoul(digits.c_str(), nullptr, 16));
         value.type = REG_DWORD;
         value.data = {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
@@ -77,63 +115,94 @@ bool ParseData(const std::string& text, RegistryValue& value) {
         value.type = REG_BINARY;
         return ParseHexBytes(text.substr(4), value.data);
     }
-    return false;
+    return text.rfind("hex(", 0) == 0 && ParseTypedData(text, wide, value);
+}
+
+// [-KEY] takes the key away with every key under it.
+void DeleteKey(Registry& registry, const std::string& key) {
+    registry.erase(key);
+    for (auto it = registry.lower_bound(key + "\\"); it != registry.end() && it->first.rfind(key + "\\", 0) == 0;)
+        it = registry.erase(it);
+}
+
+// One logical line, its continuations joined, after the header; answers the reason it is
+// malformed, or nullptr.
+const char* ParseLine(const std::string& line, bool wide, std::string& key, Registry& out) {
+    if (line[0] == '[') {
+        if (line.back() != ']' || line.size() < 3) return "a key must be written [KEY]";
+        bool deletion = line[1] == '-';
+        key = Upper(line.substr(deletion ? 2 : 1, line.size() - (deletion ? 3 : 2)));
+        if (key.empty()) return "a key must be written [KEY]";
+        if (!deletion) {
+            out[key];
+            return nullptr;
+        }
+        DeleteKey(out, key);
+        key.clear();  // what follows belongs to no key
+        return nullptr;
+    }
+    if (key.empty()) return "a value must follow a [KEY] line";
+    std::string name;
+    size_t after;
+    if (line[0] == '@') {
+        after = 1;
+    } else if (line[0] == '"') {
+        after = ReadQuoted(line, 0, name);
+        if (after == std::string::npos) return "a value name must end with a quote";
+    } else {
+        return "a value must be written \"NAME\"=DATA or @=DATA";
+    }
+    size_t equals = line.find_first_not_of(" \t", after);
+    if (equals == std::string::npos || line[equals] != '=') return "a value needs '=' and its data";
+    std::string data = Trim(line.substr(equals + 1));
+    if (data == "-") {
+        out[key].erase(Upper(name));
+        return nullptr;
+    }
+    RegistryValue value;
+    if (!ParseData(data, wide, value)) return "the data is not a string, -, dword:, hex: or hex(N):";
+    out[key][Upper(name)] = value;
+    return nullptr;
+}
+
+// Long hex data goes on in the next lines, each but the last ending in a backslash.
+bool GoesOn(const std::string& line) {
+    return !line.empty() && line.back() == '\\' && line[0] != ';' && line.find('=') != std::string::npos;
 }
 
 }  // namespace
 
-bool ParseRegistryText(const std::string& text, const std::string& fileName, Registry& out, std::string& error) {
-    std::stringstream in(text);
+bool ParseRegistryText(const std::string& file, const std::string& fileName, Registry& out, std::string& error) {
+    std::stringstream in(Decoded(file));
     std::string raw, line, key;
     int number = 0, first = 0;
-    bool header = false;
+    bool header = false, wide = false;
     auto fail = [&](const char* what) {
         error = fileName + ":" + std::to_string(first) + ": " + what;
         out.clear();
         return false;
     };
-    while (std::getline(in, raw)) {
-        ++number;
-        if (line.empty()) first = number;
-        // A line ending in a backslash goes on in the next one (long hex data).
-        std::string part = Trim(raw);
-        if (!part.empty() && part.back() == '\\' && (!line.empty() || part.find('=') != std::string::npos)) {
-            line += part.substr(0, part.size() - 1);
-            continue;
+    for (bool more = true; more;) {
+        more = bool(std::getline(in, raw));
+        if (more) {
+            ++number;
+            if (line.empty()) first = number;
+            line += Trim(raw);
+            if (GoesOn(line)) {
+                line.pop_back();
+                continue;
+            }
         }
-        line = Trim(line + part);
-        std::string current = line;
+        std::string current = Trim(line);
         line.clear();
-        if (number == 1 && current.size() >= 3 && static_cast<unsigned char>(current[0]) == 0xEF)
-            current = Trim(current.substr(3));  // a byte-order mark
         if (current.empty() || current[0] == ';') continue;
         if (!header) {
-            if (current != "Windows Registry Editor Version 5.00" && current != "REGEDIT4") return fail("not a registry file");
+            if (current != kVersion5Header && current != "REGEDIT4") return fail("not a registry file");
             header = true;
+            wide = current == kVersion5Header;
             continue;
         }
-        if (current[0] == '[') {
-            if (current.back() != ']' || current.size() < 3) return fail("a key must be written [KEY]");
-            key = Upper(current.substr(1, current.size() - 2));
-            out[key];
-            continue;
-        }
-        if (key.empty()) return fail("a value must follow a [KEY] line");
-        std::string name;
-        size_t after;
-        if (current[0] == '@') {
-            after = 1;
-        } else if (current[0] == '"') {
-            after = ReadQuoted(current, 0, name);
-            if (after == std::string::npos) return fail("a value name must end with a quote");
-        } else {
-            return fail("a value must be written \"NAME\"=DATA or @=DATA");
-        }
-        size_t equals = current.find_first_not_of(" \t", after);
-        if (equals == std::string::npos || current[equals] != '=') return fail("a value needs '=' and its data");
-        RegistryValue value;
-        if (!ParseData(Trim(current.substr(equals + 1)), value)) return fail("the data is not a string, dword: or hex:");
-        out[key][Upper(name)] = value;
+        if (const char* why = ParseLine(current, wide, key, out)) return fail(why);
     }
     if (!header) return fail("not a registry file");
     return true;
