@@ -19,10 +19,12 @@
 #   make check-win32  compile device/ and setup/ against mingw-w64's Windows headers and
 #                   run windres over their resource scripts; part of make test
 
+# Node.js and npm come from Debian unless the machine has them already (from another source,
+# whose nodejs package Debian's npm conflicts with).
 PACKAGES := cmake g++ make pkg-config libsdl2-dev libfreetype-dev libpng-dev libgtest-dev \
             libbenchmark-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra binutils-mingw-w64-x86-64 \
             g++-mingw-w64-x86-64-posix librsvg2-bin xvfb xauth xdotool x11-utils morse2ascii \
-            desktop-file-utils appstream clang emscripten dpkg-dev fonttools nodejs npm chromium
+            desktop-file-utils appstream clang emscripten dpkg-dev fonttools chromium
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 TEST := build/test
@@ -44,7 +46,8 @@ EMENV := NODE_PATH=/usr/share/nodejs
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
-	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done; \
+	    command -v npm > /dev/null || echo nodejs npm); \
 	if [ -n "$$missing" ]; then \
 	    echo "Installing:" $$missing; \
 	    $(SUDO) apt-get update -q && \
@@ -123,7 +126,7 @@ web-build:
 
 serve-web:
 	@test -f $(WEB)/index.html || $(MAKE) --no-print-directory web
-	node tests/web/serve.mjs $(WEB) $(PORT)
+	node platform/web/serve.mjs $(WEB) $(PORT)
 
 bench-web: web
 	cd tests/web && npm ci --no-audit --no-fund --silent
@@ -141,11 +144,12 @@ bench: deps
 clean:
 	rm -rf build
 
-# Tests are every file under tests/ but pictures; code is the C++, .rc and CMake files of
-# the programs and their build tools. Our rule: tests at most a third of the code or so.
+# Tests are every file under tests/ but pictures (and the browser tests' installed modules);
+# code is the C++, .rc, CMake and JavaScript files of the programs and their build tools. Our rule: tests at most a third of the code or so.
 count:
-	@tests=$$(find tests -type f ! -name '*.png' ! -name '*.svg' -exec grep -Hcv '^[[:space:]]*$$' {} + | awk -F: '{ s += $$NF } END { print s }'); \
-	code=$$(find platform device setup tools -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.rc' -o -name CMakeLists.txt -o -name '*.cmake' \) \
+	@tests=$$(find tests -path tests/web/node_modules -prune -o -type f ! -name '*.png' ! -name '*.svg' ! -name package-lock.json \
+	        -exec grep -Hcv '^[[:space:]]*$$' {} + | awk -F: '{ s += $$NF } END { print s }'); \
+	code=$$(find platform device setup tools cmake -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.rc' -o -name CMakeLists.txt -o -name '*.cmake' -o -name '*.js' -o -name '*.mjs' \) \
 	        -exec grep -Hcv '^[[:space:]]*$$' {} + | awk -F: '{ s += $$NF } END { print s }'); \
 	awk -v t=$$tests -v c=$$code 'BEGIN { printf "tests %d non-blank lines, code %d: %.2f of the code\n", t, c, t / c }'
 

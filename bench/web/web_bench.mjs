@@ -12,7 +12,7 @@ import { gzipSync } from "node:zlib";
 
 const require = createRequire(new URL("../../tests/web/package.json", import.meta.url));
 const { chromium } = require("playwright-core");
-const { serve } = await import(new URL("../../tests/web/serve.mjs", import.meta.url));
+const { serve } = await import(new URL("../../platform/web/serve.mjs", import.meta.url));
 
 const [web, bare] = process.argv.slice(2);
 const RUNS = 15;

@@ -8,7 +8,7 @@ import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
 import assert from "node:assert/strict";
 import { chromium } from "playwright-core";
-import { serve } from "./serve.mjs";
+import { serve } from "../../platform/web/serve.mjs";
 
 const [web, native, pngsame] = process.argv.slice(2);
 const tests = join(dirname(fileURLToPath(import.meta.url)), "..");

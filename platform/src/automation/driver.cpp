@@ -176,10 +176,14 @@ bool LineReader::Next(std::string& line, bool block) {
             return true;
         }
         // Waiting, a termination signal breaks off the wait for the caller to end the program.
-        pollfd p[] = {{fd_, POLLIN, 0}, {TerminationSignalFd(), POLLIN, 0}};
-        int ready = poll(p, block ? 2 : 1, block ? -1 : 0);
-        if (!block && ready <= 0) return false;
-        if (block && ((ready < 0 && errno == EINTR) || (ready > 0 && (p[1].revents & POLLIN)))) return false;
+        // Where no signals are watched, a blocking read is the wait.
+        int signals = TerminationSignalFd();
+        if (!block || signals >= 0) {
+            pollfd p[] = {{fd_, POLLIN, 0}, {signals, POLLIN, 0}};
+            int ready = poll(p, block ? 2 : 1, block ? -1 : 0);
+            if (!block && ready <= 0) return false;
+            if (block && ((ready < 0 && errno == EINTR) || (ready > 0 && (p[1].revents & POLLIN)))) return false;
+        }
         char chunk[4096];
         ssize_t n = read(fd_, chunk, sizeof chunk);
         if (n < 0 && errno == EINTR) continue;

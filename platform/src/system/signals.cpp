@@ -31,6 +31,10 @@ void Note(int signal) {
 
 void WatchTerminationSignals(std::function<void(int code)> finish) {
     Finish() = std::move(finish);
+#ifdef __EMSCRIPTEN__
+    // A WebAssembly program is sent no signals: node and the browser end it themselves.
+    return;
+#endif
     if (wake[0] < 0 && pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) wake[0] = wake[1] = -1;
     struct sigaction action {};
     action.sa_handler = Note;
