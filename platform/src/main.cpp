@@ -144,6 +144,7 @@ int Finish(const std::string& name, platform::ScriptDriver* driver, int code) {
         if (code == 0) code = 1;
     }
     if (driver) driver->PrintExit(code);
+    platform::CurrentBackend().Ended(code);
     platform::SetBackend(nullptr);
     return code;
 }

@@ -190,7 +190,9 @@
     }
   }
 
+  // Told by the program, and again by the runtime when the program never had to wait.
   function ended(code) {
+    if (document.documentElement.dataset.zephtor === "ended") return;
     state("ended");
     document.body.textContent = "";
     const page = document.createElement("main");
@@ -253,6 +255,7 @@
       if (navigator.clipboard && navigator.clipboard.writeText) navigator.clipboard.writeText(text).catch(() => {});
     },
     pastedText: () => pasted,
+    ended,
     openHelp: (fileAndAnchor) => (window.open(new URL(fileAndAnchor, location.href).href, "_blank") ? 1 : 0),
   };
 

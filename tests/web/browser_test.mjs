@@ -19,7 +19,7 @@ const PHONE = { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isM
 
 // Screen pixels of the controls the steps use (the handheld's 240 x 320 screen).
 const TOOLS_MENU = [15, 306], HELP_BUTTON = [163, 306];
-const OHMS_LAW_ITEM = [60, 75], MORSE_ITEM = [60, 155];
+const OHMS_LAW_ITEM = [60, 75], MORSE_ITEM = [60, 155], EXIT_ITEM = [60, 282];
 const CURRENT_FIELD = [174, 62], VOLTAGE_FIELD = [174, 86], CALCULATE = [174, 187];
 const INPUT_PANEL_2 = [30, 223], MORSE_FIELD = [100, 79], ENCODE = [174, 187];
 
@@ -50,10 +50,10 @@ async function idle(page) {
   await page.waitForFunction(() => document.documentElement.dataset.zephtor === "waiting");
 }
 
-async function touch(page, [x, y]) {
+async function touch(page, [x, y], until = idle) {
   const r = await page.locator("#screen").boundingBox();
   await page.touchscreen.tap(r.x + (x + 0.5) * r.width / 240, r.y + (y + 0.5) * r.height / 320);
-  await idle(page);
+  await until(page);
 }
 
 async function type(page, text) {
@@ -131,6 +131,12 @@ async function run() {
     await page.reload();
     await idle(page);
     samePicture(home, await canvasPng(page), "offline-home");
+
+    // Exit leaves a page that starts the program again.
+    await touch(page, TOOLS_MENU);
+    await touch(page, EXIT_ITEM, (p) => p.waitForFunction(() => document.documentElement.dataset.zephtor === "ended"));
+    await page.getByRole("button", { name: "Start again" }).tap();
+    await idle(page);
     assert.deepEqual(problems, [], "no console errors");
   } finally {
     server.close();

@@ -29,6 +29,9 @@ public:
     // A backend that shows help itself (in a browser, a new tab) opens FILE#ANCHOR and
     // answers true; the others answer false and the host's help viewer is started.
     virtual bool OpenHelp(const std::string& /*fileAndAnchor*/) { return false; }
+    // The program has ended with CODE: the last a backend hears. A host that goes on after
+    // the program (a browser's page) is told here.
+    virtual void Ended(int /*code*/) {}
 };
 
 class ScriptDriver;

@@ -50,6 +50,10 @@ EM_JS(char*, web_pasted_text, (), {
 
 EM_JS(int, web_open_help, (const char* fileAndAnchor), { return Module.zephtorPage.openHelp(UTF8ToString(fileAndAnchor)); });
 
+// Once the program has waited, nothing of the runtime's own follows its end: the page is
+// told here.
+EM_JS(void, web_ended, (int code), { Module.zephtorPage.ended(code); });
+
 EM_JS(int, web_has_page, (), { return !!(Module.zephtorPage && Module.zephtorPage.canvas); });
 
 class WebBackend : public Backend {
@@ -85,6 +89,7 @@ public:
     void BringToFront() override {}
     bool IsHeadless() const override { return false; }
     bool OpenHelp(const std::string& fileAndAnchor) override { return web_open_help(fileAndAnchor.c_str()); }
+    void Ended(int code) override { web_ended(code); }
 
 private:
     void PresentPending() {
