@@ -45,6 +45,8 @@ Step Bands(int id, int choice) { return {id, nullptr, choice}; }
 const Step Gold = Bands(IDC_TOLERANCE_LIST, 0), Silver = Bands(IDC_TOLERANCE_LIST, 1);
 
 // Clear keeps the impedance screen in parallel once chosen. 2 pi is taken as 6.2831853072 throughout; 555 astable times use 0.693.
+// Cases a flow or a screenshot already shows are left out (timer.script, rci.script's
+// inductors, reactance.png, color-code.png).
 const Case kCases[] = {
     {&OhmsLawScreen, {{IDC_VOLTAGE, u"10"}, {IDC_CURRENT, u"2"}}, {{IDC_RESISTANCE, u"5.000000"}, {IDC_POWER, u"20.000000"}}},
     {&OhmsLawScreen, {{IDC_VOLTAGE, u"12"}, {IDC_POWER, u"6"}}, {{IDC_CURRENT, u"0.500000"}, {IDC_RESISTANCE, u"24.000000"}}},
@@ -56,7 +58,6 @@ const Case kCases[] = {
     {Inductive, {{IDC_FREQUENCY, u"50"}, {IDC_INDUCTANCE, u"1"}}, {{IDC_REACTANCE, u"314.159265"}}},
     {Inductive, {{IDC_REACTANCE, u"100"}, {IDC_INDUCTANCE, u"1"}}, {{IDC_FREQUENCY, u"15.915494"}}},
     {Inductive, {{IDC_FREQUENCY, u"50"}, {IDC_REACTANCE, u"100"}}, {{IDC_INDUCTANCE, u"0.318310"}}},
-    {Capacitive, {{IDC_FREQUENCY, u"1000"}, {IDC_CAPACITANCE, u"0.000001"}}, {{IDC_REACTANCE, u"159.154943"}}},
     {Capacitive, {{IDC_REACTANCE, u"159.1549"}, {IDC_CAPACITANCE, u"0.000001"}}, {{IDC_FREQUENCY, u"1000.000271"}}},
     {Capacitive, {{IDC_FREQUENCY, u"0.001"}, {IDC_REACTANCE, u"159.1549"}}, {{IDC_CAPACITANCE, u"1.000000"}}},
     {Capacitive, {{IDC_FREQUENCY, u"0"}, {IDC_CAPACITANCE, u"1"}}, {{IDC_REACTANCE, u"inf"}}},
@@ -78,14 +79,11 @@ const Case kCases[] = {
     {&DeltaWyeScreen, {{IDC_ZA, u"10"}, {IDC_ZB, u"20"}, {IDC_ZC, u"30"}}, {{IDC_Z1, u"5.000000"}, {IDC_Z2, u"3.333333"}, {IDC_Z3, u"10.000000"}}},
     {Monostable, {{IDC_RA, u"10000"}, {IDC_CAPACITANCE, u"1e-4"}}, {{IDC_PULSE_TIME, u"1.100000"}}},
     {Monostable, {{IDC_RA, u"10000"}, {IDC_PULSE_TIME, u"1.1"}}, {{IDC_CAPACITANCE, u"0.000100"}}},
-    {Monostable, {{IDC_CAPACITANCE, u"0.0001"}, {IDC_PULSE_TIME, u"1.1"}}, {{IDC_RA, u"10000.000000"}}},
-    {Astable, {{IDC_R1, u"4700"}, {IDC_R2, u"10000"}}, {{IDC_FREQUENCY, u"inf"}}},
     {Astable, {{IDC_R1, u"4700"}, {IDC_R2, u"10000"}, {IDC_CAPACITANCE, u"0.00001"}}, {{IDC_HIGH_TIME, u"0.101871"}, {IDC_LOW_TIME, u"0.069300"}, {IDC_FREQUENCY, u"5.842111"}}},
     {RciR, {{IDC_NEW_VALUE, u"100"}, Add, {IDC_NEW_VALUE, u"220"}, Add}, {{IDC_COMBINED, u"320.000000 Ohms"}}},
     {RciR, {{IDC_NEW_VALUE, u"100"}, Add, {IDC_NEW_VALUE, u"220"}, Add, Parallel}, {{IDC_COMBINED, u"68.750000 Ohms"}}},
     {RciC, {{IDC_NEW_VALUE, u"2"}, Add, {IDC_NEW_VALUE, u"2"}, Add}, {{IDC_COMBINED, u"1.000000 Farads"}}},
     {RciC, {{IDC_NEW_VALUE, u"2"}, Add, {IDC_NEW_VALUE, u"15"}, Add, Parallel}, {{IDC_COMBINED, u"17.000000 Farads"}}},
-    {RciL, {{IDC_NEW_VALUE, u"1"}, Add, {IDC_NEW_VALUE, u"2"}, Add}, {{IDC_COMBINED, u"3.000000 Henrys"}}},
     {RciL, {{IDC_NEW_VALUE, u"1"}, Add, {IDC_NEW_VALUE, u"2"}, Add, Parallel}, {{IDC_COMBINED, u"0.666667 Henrys"}}},
     {&ThreePhaseScreen, {From(Delta), To(Delta), {IDC_PRIMARY_VOLTAGE, u"480"}, {IDC_TURNS_RATIO, u"0.5"}}, {{IDC_SECONDARY_VOLTAGE, u"240.000000"}}},
     {&ThreePhaseScreen, {From(Delta), To(Wye), {IDC_PRIMARY_VOLTAGE, u"480"}, {IDC_TURNS_RATIO, u"0.5"}}, {{IDC_SECONDARY_VOLTAGE, u"415.692194"}}},
@@ -95,7 +93,6 @@ const Case kCases[] = {
     {&ThreePhaseScreen, {From(Wye), To(Delta), {IDC_SECONDARY_VOLTAGE, u"240"}, {IDC_TURNS_RATIO, u"0.5"}}, {{IDC_PRIMARY_VOLTAGE, u"831.384388"}}},
     {&ThreePhaseScreen, {From(Delta), To(Wye), {IDC_SECONDARY_VOLTAGE, u"240"}, {IDC_TURNS_RATIO, u"0.5"}}, {{IDC_PRIMARY_VOLTAGE, u"277.128129"}}},
     {&ThreePhaseScreen, {From(Wye), To(Wye), {IDC_SECONDARY_VOLTAGE, u"240"}, {IDC_TURNS_RATIO, u"0.5"}}, {{IDC_PRIMARY_VOLTAGE, u"480.000000"}}},
-    {&ColorCodeScreen, {Bands(IDC_BAND1_LIST, 4), Bands(IDC_BAND2_LIST, 7), Bands(IDC_MULTIPLIER_LIST, 2), Gold}, {{IDC_VALUE_LINE, u"4.70 KOhms (\u00b1 5%)"}, {IDC_RANGE_LINE, u"4465.00 - 4935.00"}}},
     {&ColorCodeScreen, {Bands(IDC_BAND1_LIST, 1), Bands(IDC_BAND2_LIST, 0), Bands(IDC_MULTIPLIER_LIST, 3), Silver}, {{IDC_VALUE_LINE, u"10.00 KOhms (\u00b1 10%)"}}},
     {&ColorCodeScreen, {Bands(IDC_MULTIPLIER_LIST, 10), Gold}, {{IDC_VALUE_LINE, u"1.00 Ohms (\u00b1 5%)"}, {IDC_RANGE_LINE, u"0.95 - 1.05"}}},
     {&ColorCodeScreen, {Bands(IDC_MULTIPLIER_LIST, 5)}, {{IDC_VALUE_LINE, u"1.00 MOhms (\u00b1 5%)"}}},
