@@ -82,17 +82,6 @@ TEST_F(Window, ShowWindowAnswersThePreviousVisibilityAndSendsShowWindowOnChange)
     }
 }
 
-// How raising a sibling repaints the paint tests show.
-TEST_F(Window, HwndTopRaisesAnOwnerWithItsOwnedWindows) {
-    HWND top = SolidWindow(RGB(255, 255, 255), RECT{0, 30, 240, 250});
-    HWND owned = CreateWindowExW(0, wtest::SolidClass(RGB(0, 0, 255)).c_str(), u"", WS_POPUP | WS_VISIBLE, 60, 80,
-                                 80, 80, top, nullptr, nullptr, nullptr);
-    HWND other = SolidWindow(RGB(0, 0, 0), RECT{0, 30, 240, 260});
-    ASSERT_TRUE(SetWindowPos(top, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE));
-    EXPECT_EQ(At(70, 90), owned);
-    EXPECT_EQ(At(10, 255), other) << "only the owner's family was raised";
-}
-
 TEST_F(Window, GeometryOfNestedChildrenFollowsTheirParents) {
     HWND top = Probe(u"top", RECT{20, 40, 220, 240}, WS_POPUP | WS_VISIBLE);
     HWND child = Probe(u"child", RECT{10, 15, 110, 65}, WS_CHILD | WS_VISIBLE, top);
@@ -112,12 +101,18 @@ TEST_F(Window, GeometryOfNestedChildrenFollowsTheirParents) {
     EXPECT_EQ(sizes[0].lParam, MAKELPARAM(120, 60));
 }
 
-TEST_F(Window, SetForegroundWindowWithTheLowBitBringsTheWindowAndItsOwnedWindowsForward) {
+// Raised by HWND_TOP or made the foreground window (with the low bit set), an owner comes
+// forward with its owned windows and no others. How raising repaints the paint tests show.
+TEST_F(Window, RaisingAnOwnerBringsItsOwnedWindowsForward) {
     HWND main = SolidWindow(RGB(255, 0, 0), RECT{0, 30, 240, 250});
     HWND owned = CreateWindowExW(0, wtest::SolidClass(RGB(0, 255, 0)).c_str(), u"", WS_POPUP | WS_VISIBLE, 50, 50, 100,
                                  100, main, nullptr, nullptr, nullptr);
     HWND other = SolidWindow(RGB(0, 0, 255), RECT{0, 30, 240, 260});
     EXPECT_EQ(GetForegroundWindow(), other);
+    ASSERT_TRUE(SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE));
+    EXPECT_EQ(At(100, 100), owned);
+    EXPECT_EQ(At(10, 255), other) << "only the owner's family was raised";
+    ASSERT_TRUE(SetWindowPos(other, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE));
     ASSERT_TRUE(SetForegroundWindow(reinterpret_cast<HWND>(reinterpret_cast<uintptr_t>(main) | 1)));
     EXPECT_EQ(GetForegroundWindow(), main);
     EXPECT_EQ(At(100, 100), owned);
