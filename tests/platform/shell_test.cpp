@@ -103,10 +103,23 @@ TEST_F(Shell, OkButtonBelongsToTheForegroundScreenInitialisedWithDone) {
     }
 }
 
+// The top-level windows are told; those that hand the news to SHHandleWMSettingChange
+// make room for the panel and take it back, if the panel covers them.
 TEST_F(Shell, SipPreferenceShowsAndHidesThePanelAndTellsTheTopLevelWindows) {
+    static SHACTIVATEINFO sai;
+    sai = SHACTIVATEINFO{};
+    sai.cbSize = sizeof sai;
+    wtest::ProbeHook() = [](HWND h, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r) {
+        if (msg != WM_SETTINGCHANGE) return false;
+        SHHandleWMSettingChange(h, wParam, lParam, &sai);
+        r = 0;
+        return true;
+    };
     HWND hiddenScreen = Screen(0);
+    HWND strip = Probe(u"strip", RECT{0, 100, 240, 150}, WS_POPUP | WS_VISIBLE);
     Probe(u"child", RECT{0, 0, 50, 50}, WS_CHILD | WS_VISIBLE, main);
     test::Pump();
+    ASSERT_EQ(RectOf(main), kWorkArea);
     for (SIPSTATE state : {SIP_UP, SIP_DOWN}) {
         Recorder rec({WM_SETTINGCHANGE});
         ASSERT_TRUE(SHSipPreference(main, state));
@@ -118,7 +131,10 @@ TEST_F(Shell, SipPreferenceShowsAndHidesThePanelAndTellsTheTopLevelWindows) {
             EXPECT_EQ(s.wParam, WPARAM(SPI_SETSIPINFO));
             recipients.insert(s.hwnd);
         }
-        EXPECT_EQ(recipients, (std::set<HWND>{main, hiddenScreen})) << "hidden ones too, not children";
+        EXPECT_EQ(recipients, (std::set<HWND>{main, hiddenScreen, strip})) << "hidden ones too, not children";
+        EXPECT_EQ(RectOf(main), state == SIP_UP ? (RECT{0, 26, 240, 214}) : kWorkArea);
+        EXPECT_EQ(UINT(sai.fSipUp), state == SIP_UP ? 1u : 0u);
+        EXPECT_EQ(RectOf(strip), (RECT{0, 100, 240, 150})) << "a window clear of the panel stays";
     }
     EXPECT_TRUE(SHSipPreference(main, SIP_UNCHANGED));
     EXPECT_FALSE(SHSipPreference(nullptr, SIP_UP));
@@ -195,27 +211,6 @@ TEST_F(MenuBar, FullScreenRequestHidesTheInputPanelButton) {
         if (shown) TapAt(kSip);
         EXPECT_FALSE(PanelShown());
     }
-}
-
-TEST_F(Shell, SettingChangeHandlerMakesRoomForThePanelAndTakesItBack) {
-    static SHACTIVATEINFO sai;
-    sai = SHACTIVATEINFO{};
-    sai.cbSize = sizeof sai;
-    wtest::ProbeHook() = [](HWND h, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r) {
-        if (msg != WM_SETTINGCHANGE) return false;
-        SHHandleWMSettingChange(h, wParam, lParam, &sai);
-        r = 0;
-        return true;
-    };
-    HWND strip = Probe(u"strip", RECT{0, 100, 240, 150}, WS_POPUP | WS_VISIBLE);
-    ASSERT_EQ(RectOf(main), kWorkArea);
-    SHSipPreference(main, SIP_UP);
-    EXPECT_EQ(RectOf(main), (RECT{0, 26, 240, 214}));
-    EXPECT_EQ(UINT(sai.fSipUp), 1u);
-    EXPECT_EQ(RectOf(strip), (RECT{0, 100, 240, 150})) << "a window clear of the panel stays";
-    SHSipPreference(main, SIP_DOWN);
-    EXPECT_EQ(RectOf(main), kWorkArea);
-    EXPECT_EQ(UINT(sai.fSipUp), 0u);
 }
 
 }  // namespace
