@@ -44,20 +44,33 @@ protected:
     HWND owner = nullptr, ownerEdit = nullptr;
 };
 
-TEST_F(MessageBoxTest, ShowsTheButtonsOfItsTypeAndAnswersTheOneTapped) {
+// Each type shows its buttons and answers the one tapped. Enter and the space bar press the
+// default button, which has the focus; Escape is Cancel, or OK when that is the only
+// button, and nothing in a Yes/No box.
+TEST_F(MessageBoxTest, ButtonsOfEachTypeAndTheAnswersToTapsAndKeys) {
+    const std::vector<int> ok{IDOK}, yesNo{IDYES, IDNO}, okCancel{IDOK, IDCANCEL};
     struct Case {
         UINT type;
-        std::vector<int> buttons;
-        int tapped;
-    } cases[] = {{MB_OK, {IDOK}, IDOK},
-                 {MB_YESNO, {IDYES, IDNO}, IDYES},
-                 {MB_YESNO | MB_ICONQUESTION, {IDYES, IDNO}, IDNO},
-                 {MB_OKCANCEL, {IDOK, IDCANCEL}, IDCANCEL}};
+        const std::vector<int>& buttons;
+        UINT vk;  // 0: the expected answer's button is tapped
+        int expected;
+    } cases[] = {{MB_OK, ok, 0, IDOK},
+                 {MB_YESNO, yesNo, 0, IDYES},
+                 {MB_YESNO | MB_ICONQUESTION, yesNo, 0, IDNO},
+                 {MB_OKCANCEL, okCancel, 0, IDCANCEL},
+                 {MB_OK, ok, VK_RETURN, IDOK},
+                 {MB_YESNO, yesNo, VK_RETURN, IDYES},
+                 {MB_YESNO | MB_DEFBUTTON2, yesNo, VK_RETURN, IDNO},
+                 {MB_OKCANCEL | MB_DEFBUTTON2, okCancel, VK_RETURN, IDCANCEL},
+                 {MB_OK, ok, VK_ESCAPE, IDOK},
+                 {MB_OKCANCEL, okCancel, VK_ESCAPE, IDCANCEL},
+                 {MB_YESNO, yesNo, VK_SPACE, IDYES},
+                 {MB_YESNO | MB_DEFBUTTON2, yesNo, VK_SPACE, IDNO}};
     // The second round opens the same boxes again: nothing drawn may stay allocated.
     size_t live = 0;
     for (int round = 0; round < 2; ++round) {
         for (const Case& c : cases) {
-            SCOPED_TRACE(c.type);
+            SCOPED_TRACE("type " + std::to_string(c.type) + ", key " + std::to_string(c.vk));
             std::vector<int> present;
             HWND box = nullptr;
             Then([&] {
@@ -65,8 +78,15 @@ TEST_F(MessageBoxTest, ShowsTheButtonsOfItsTypeAndAnswersTheOneTapped) {
                 for (int id : {IDOK, IDCANCEL, IDYES, IDNO})
                     if (GetDlgItem(box, id)) present.push_back(id);
             });
-            ThenTap(c.tapped);
-            EXPECT_EQ(MessageBoxW(owner, u"Overwrite?", u"Ohms", c.type), c.tapped);
+            if (c.vk) {
+                Then([vk = c.vk] {
+                    platform::InjectKey(vk, true);
+                    platform::InjectKey(vk, false);
+                });
+            } else {
+                ThenTap(c.expected);
+            }
+            EXPECT_EQ(MessageBoxW(owner, u"Overwrite?", u"Ohms", c.type), c.expected);
             EXPECT_EQ(present, c.buttons);
             EXPECT_TRUE(platform::ModalStack().empty());
             EXPECT_FALSE(IsWindow(box));
@@ -74,31 +94,7 @@ TEST_F(MessageBoxTest, ShowsTheButtonsOfItsTypeAndAnswersTheOneTapped) {
         if (round == 0) live = platform::LiveGdiObjects();
     }
     EXPECT_EQ(platform::LiveGdiObjects(), live) << "a box left drawing objects behind";
-    EXPECT_TRUE(commands.empty()) << "the taps were for the box alone";
-}
-
-// Enter and the space bar press the default button, which has the focus; Escape is
-// Cancel, or OK when that is the only button, and nothing in a Yes/No box.
-TEST_F(MessageBoxTest, KeyboardAnswers) {
-    struct Case {
-        UINT type, vk;
-        int expected;
-    } cases[] = {{MB_OK, VK_RETURN, IDOK},
-                 {MB_YESNO, VK_RETURN, IDYES},
-                 {MB_YESNO | MB_DEFBUTTON2, VK_RETURN, IDNO},
-                 {MB_OKCANCEL | MB_DEFBUTTON2, VK_RETURN, IDCANCEL},
-                 {MB_OK, VK_ESCAPE, IDOK},
-                 {MB_OKCANCEL, VK_ESCAPE, IDCANCEL},
-                 {MB_YESNO, VK_SPACE, IDYES},
-                 {MB_YESNO | MB_DEFBUTTON2, VK_SPACE, IDNO}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE("type " + std::to_string(c.type) + ", key " + std::to_string(c.vk));
-        Then([vk = c.vk] {
-            platform::InjectKey(vk, true);
-            platform::InjectKey(vk, false);
-        });
-        EXPECT_EQ(MessageBoxW(owner, u"Overwrite?", u"Ohms", c.type), c.expected);
-    }
+    EXPECT_TRUE(commands.empty()) << "the answers were for the box alone";
     Then([] { platform::InjectKey(VK_ESCAPE, true); });
     ThenTap(IDYES);
     EXPECT_EQ(MessageBoxW(owner, u"Save?", u"Ohms", MB_YESNO), IDYES);
