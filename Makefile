@@ -74,7 +74,7 @@ test: deps
 	cmake -S . -B $(TEST) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPHTOR_SANITIZE=ON -DZEPHTOR_WEB_DIR=$(CURDIR)/$(WEB)
 	cmake --build $(TEST) -j$(JOBS)
 	$(MAKE) --no-print-directory web-build HOST_TOOLS=$(TEST)/tools
-	cd tests/web && npm ci --no-audit --no-fund --silent
+	npm ci --no-audit --no-fund --silent
 	cd $(TEST) && ctest --output-on-failure --no-tests=error -j$(JOBS)
 	$(MAKE) --no-print-directory fuzz-smoke
 
@@ -129,7 +129,7 @@ serve-web:
 	node platform/web/serve.mjs $(WEB) $(PORT)
 
 bench-web: web
-	cd tests/web && npm ci --no-audit --no-fund --silent
+	npm ci --no-audit --no-fund --silent
 	mkdir -p build/web-bench && cp bench/web/bare.html build/web-bench/
 	$(EMENV) emcc -O2 bench/web/bare.c -o build/web-bench/bare.js
 	node bench/web/web_bench.mjs $(WEB) build/web-bench
@@ -144,10 +144,10 @@ bench: deps
 clean:
 	rm -rf build
 
-# Tests are every file under tests/ but pictures (and the browser tests' installed modules);
+# Tests are every file under tests/ but pictures;
 # code is the C++, .rc, CMake and JavaScript files of the programs and their build tools. Our rule: tests at most a third of the code or so.
 count:
-	@tests=$$(find tests -path tests/web/node_modules -prune -o -type f ! -name '*.png' ! -name '*.svg' ! -name package-lock.json \
+	@tests=$$(find tests -type f ! -name '*.png' ! -name '*.svg' \
 	        -exec grep -Hcv '^[[:space:]]*$$' {} + | awk -F: '{ s += $$NF } END { print s }'); \
 	code=$$(find platform device setup tools cmake -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.rc' -o -name CMakeLists.txt -o -name '*.cmake' -o -name '*.js' -o -name '*.mjs' \) \
 	        -exec grep -Hcv '^[[:space:]]*$$' {} + | awk -F: '{ s += $$NF } END { print s }'); \

@@ -6,12 +6,10 @@
 //   - a tap to its repaint reaching the canvas, against one display frame.
 //   node web_bench.mjs WEB-FOLDER BARE-FOLDER
 import { readFileSync } from "node:fs";
-import { createRequire } from "node:module";
 import { join } from "node:path";
 import { gzipSync } from "node:zlib";
 
-const require = createRequire(new URL("../../tests/web/package.json", import.meta.url));
-const { chromium } = require("playwright-core");
+import { chromium } from "playwright-core";
 const { serve } = await import(new URL("../../platform/web/serve.mjs", import.meta.url));
 
 const [web, bare] = process.argv.slice(2);
